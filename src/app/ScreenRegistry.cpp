@@ -1,0 +1,48 @@
+#include "ScreenRegistry.h"
+
+#include "TfrmAvvio.h"
+#include "TfrmMenuRegistro.h"
+#include "screens/common/Screens.h"
+#include "screens/common/TfrmCalendario.h"
+#include "screens/daily/TfrmTurni.h"
+
+#include <functional>
+
+namespace {
+
+struct Entry {
+    std::function<QWidget*()> create;
+    bool persistent; // reached through this instance; per-use screens are only created
+};
+
+// Screens in the order they are created; later screens join as they land.
+const std::vector<Entry>& registry() {
+    static const std::vector<Entry> table = {
+        {[] { return new TfrmAvvio; }, true},
+        {[] { return new TfrmMenuRegistro; }, true},
+        {[] { return new TfrmTurni; }, true},
+        {[] { return new TfrmCalendario; }, false},
+    };
+    return table;
+}
+
+} // namespace
+
+ScreenSet::ScreenSet() {
+    for (const Entry& e : registry()) {
+        screens_.emplace_back(e.create());
+        if (e.persistent) Screens::add(screens_.back().get());
+    }
+}
+
+ScreenSet::~ScreenSet() {
+    for (auto it = screens_.rbegin(); it != screens_.rend(); ++it) Screens::remove(it->get());
+}
+
+QWidget* ScreenSet::first() const { return Screens::find(QStringLiteral("TfrmAvvio")); }
+
+QStringList ScreenSet::order() const {
+    QStringList names;
+    for (const auto& s : screens_) names << s->objectName();
+    return names;
+}

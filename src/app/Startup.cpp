@@ -1,0 +1,30 @@
+#include "Startup.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+void Startup::beforeApplication() {
+    // Draw with the software rasteriser, never the graphics hardware.
+    QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenGL);
+}
+
+void Startup::configure(QApplication& app) {
+    app.setApplicationName(QStringLiteral("Velmora"));
+    // Screens hand over to each other by hiding; only the start menu's close
+    // ends the program.
+    app.setQuitOnLastWindowClosed(false);
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(translator);
+
+    // Without a desktop session Qt knows no icon theme; Adwaita is the one
+    // the set-up installs.
+    if (QIcon::themeName().isEmpty() || QIcon::themeName() == QLatin1String("hicolor"))
+        QIcon::setThemeName(QStringLiteral("Adwaita"));
+}

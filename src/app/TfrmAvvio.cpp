@@ -1,0 +1,160 @@
+#include "TfrmAvvio.h"
+
+#include "screens/common/FormKit.h"
+#include "screens/common/OpenURL.h"
+#include "screens/common/Screens.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QVBoxLayout>
+
+namespace {
+
+// A description under a tile that reacts to a click like the tile itself.
+class ClickableText : public QLabel {
+public:
+    ClickableText(const QString& name, const QString& text, QWidget* parent) : QLabel(text, parent) {
+        setObjectName(name);
+        setWordWrap(true);
+        setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    }
+    std::function<void()> onClick;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        if (isEnabled() && onClick && rect().contains(e->position().toPoint())) onClick();
+    }
+};
+
+struct Tile {
+    const char* stem; // Orari, Calendario, Anagrafica
+    const char* icon;
+    const char* buttonText;
+    const char* description;
+    bool available;
+};
+
+const Tile kTiles[] = {
+    {"Orari", "appointment-new", "IMPOSTAZIONE ORARI",
+     "Modelli di orario riutilizzabili: periodo di validità, sede, disposizioni e fino a "
+     "dodici fasce orarie con le attività da svolgere.",
+     false},
+    {"Calendario", "x-office-calendar", "CALENDARIO TURNI",
+     "Tabelle dei turni giornaliere e settimanali, archiviate per anno solare, con i turnisti "
+     "di ogni fascia oraria.",
+     true},
+    {"Anagrafica", "x-office-address-book", "ANAGRAFICA LAVORATORI",
+     "Dati anagrafici, recapiti, dati di pagamento e contratti dei lavoratori, con i "
+     "contratti in scadenza.",
+     false},
+};
+
+QString s(const char* text) { return QString::fromUtf8(text); }
+
+} // namespace
+
+TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("TfrmAvvio"));
+    setWindowTitle(QStringLiteral("Velmora"));
+    setWindowState(Qt::WindowMaximized);
+    setStyleSheet(QStringLiteral("TfrmAvvio { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
+                                 " stop:0 #f4f7fb, stop:1 #dfe8f3); }"));
+    setAttribute(Qt::WA_StyledBackground);
+
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(40, 30, 40, 20);
+
+    auto* header = new QHBoxLayout;
+    QLabel* logo = FormKit::label(this, "imgIcona", {});
+    logo->setPixmap(FormKit::icon("x-office-calendar").pixmap(64, 64));
+    header->addWidget(logo);
+    auto* titles = new QVBoxLayout;
+    QLabel* title = FormKit::label(this, "imgTitolo", "Velmora");
+    title->setStyleSheet(QStringLiteral("font-size: 34pt; font-weight: bold; color: #1d3d6b;"));
+    titles->addWidget(title);
+    QLabel* subtitle = FormKit::label(
+        this, "imgSottotitolo",
+        "Software per la programmazione dei turni di lavoro con impostazione personalizzata "
+        "degli orari e archivio anagrafico dei lavoratori");
+    subtitle->setWordWrap(true);
+    subtitle->setStyleSheet(QStringLiteral("font-size: 12pt; color: #34495e;"));
+    titles->addWidget(subtitle);
+    header->addLayout(titles, 1);
+    page->addLayout(header);
+    page->addStretch(1);
+
+    auto* tiles = new QHBoxLayout;
+    tiles->setSpacing(30);
+    for (const Tile& t : kTiles) {
+        const QString stem = s(t.stem);
+        auto* column = new QVBoxLayout;
+        column->setSpacing(8);
+        QToolButton* picture = FormKit::pictureButton(this, "img" + stem, s(t.icon), {}, 128);
+        QToolButton* button = FormKit::pictureButton(this, "btn" + stem, s(t.icon), s(t.buttonText), 0);
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        button->setAutoRaise(false);
+        button->setStyleSheet(QStringLiteral(
+            "QToolButton { font-weight: bold; padding: 8px 16px; color: white;"
+            " background: #2c5d9b; border-radius: 4px; }"
+            " QToolButton:disabled { background: #9aa9bb; }"));
+        auto* info = new ClickableText("inf" + stem, s(t.description), this);
+        info->setMaximumWidth(300);
+        for (QWidget* w : std::initializer_list<QWidget*>{picture, button, info})
+            w->setEnabled(t.available);
+        column->addWidget(picture, 0, Qt::AlignHCenter);
+        column->addWidget(button, 0, Qt::AlignHCenter);
+        column->addWidget(info, 0, Qt::AlignHCenter);
+        column->addStretch();
+        tiles->addLayout(column);
+        if (t.available) {
+            auto open = [this] { btnCalendarioClick(); };
+            connect(picture, &QToolButton::clicked, this, open);
+            connect(button, &QToolButton::clicked, this, open);
+            info->onClick = open;
+        }
+    }
+    page->addLayout(tiles);
+    page->addStretch(2);
+
+    auto* footer = new QHBoxLayout;
+    struct Corner {
+        const char* name;
+        const char* icon;
+        const char* caption;
+        bool available;
+    };
+    const Corner corners[] = {
+        {"imgGuida", "help-contents", "Guida", false},
+        {"imgInfo", "dialog-information", "Informazioni", false},
+        {"imgCopyright", "help-about", "Velmora", false},
+    };
+    for (const Corner& c : corners) {
+        QToolButton* b = FormKit::pictureButton(this, s(c.name), s(c.icon), s(c.caption));
+        b->setEnabled(c.available);
+        footer->addWidget(b);
+    }
+    footer->addStretch();
+    QToolButton* site = FormKit::pictureButton(this, "imgSito", "emblem-web", kMakerWebSite, 22);
+    site->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    footer->addWidget(site);
+    footer->addStretch();
+    footer->addWidget(FormKit::pictureButton(this, "imgEsci", "application-exit", "Esci"));
+    page->addLayout(footer);
+
+    FormKit::onClick(this, "imgSito", [this] { imgSitoClick(); });
+    FormKit::onClick(this, "imgEsci", [this] { imgEsciClick(); });
+}
+
+void TfrmAvvio::btnCalendarioClick() {
+    Screens::handOver(this, QStringLiteral("TfrmMenuRegistro"));
+}
+
+void TfrmAvvio::imgSitoClick() { TMisc::Open(kMakerWebSite); }
+
+void TfrmAvvio::closeEvent(QCloseEvent* event) {
+    event->accept();
+    QApplication::quit();
+}

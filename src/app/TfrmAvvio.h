@@ -1,0 +1,21 @@
+#pragma once
+// The start menu: the three applications as tiles, help, information, the
+// maker's site and exit. Closing it ends the program.
+
+#include <QWidget>
+
+class TfrmAvvio : public QWidget {
+    Q_OBJECT
+public:
+    explicit TfrmAvvio(QWidget* parent = nullptr);
+
+    void btnCalendarioClick();
+    void imgSitoClick();
+    void imgEsciClick() { close(); }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+};
+
+// The maker's web address, opened by the start menu and the about screen.
+inline const QString kMakerWebSite = QStringLiteral("https://velmora.example/");

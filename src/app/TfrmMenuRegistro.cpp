@@ -1,0 +1,167 @@
+#include "TfrmMenuRegistro.h"
+
+#include "archive/Text.h"
+#include "domain/Environment.h"
+#include "screens/common/FormKit.h"
+#include "screens/common/Platform.h"
+#include "screens/common/Screens.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+namespace {
+
+// Enter in a year box moves to that box's "Apri".
+class YearKeys : public QObject {
+public:
+    YearKeys(QObject* parent, QWidget* apri) : QObject(parent), apri_(apri) {}
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+        apri_->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+
+private:
+    QWidget* apri_;
+};
+
+struct YearBox {
+    const char* frame;
+    const char* heading;
+    const char* headingText;
+    const char* caption;
+    const char* field;
+    const char* button;
+    bool available;
+};
+
+const YearBox kBoxes[] = {
+    {"shpFatture", "intAnnoFatture", "Programmazione turni giornaliera:", "titAnnoFatture",
+     "txtAnnoFatture", "btnApriFatture", true},
+    {"shpAnnoSet", "intAnnoRiepStats", "Programmazione turni settimanale:", "Label1", "txtAnnoSet",
+     "btnApriAnnoSet", false},
+};
+
+QString s(const char* text) { return QString::fromUtf8(text); }
+
+} // namespace
+
+TfrmMenuRegistro::TfrmMenuRegistro(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("TfrmMenuRegistro"));
+    setWindowTitle(QStringLiteral(" Velmora - Calendario Turni"));
+    setWindowState(Qt::WindowMaximized);
+
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(40, 30, 40, 20);
+    QLabel* title = FormKit::label(this, "lblTitolo", "Calendario Turni");
+    title->setStyleSheet(QStringLiteral("font-size: 24pt; font-weight: bold; color: #1d3d6b;"));
+    page->addWidget(title);
+    QLabel* info = FormKit::label(
+        this, "lblInformazioni",
+        "In questo ambiente è possibile effettuare una programmazione dei turni di lavoro in base "
+        "a un calendario giornaliero oppure settimanale.");
+    info->setWordWrap(true);
+    info->setStyleSheet(QStringLiteral("font-size: 11pt;"));
+    page->addWidget(info);
+    page->addStretch(1);
+
+    auto* boxes = new QHBoxLayout;
+    boxes->setSpacing(40);
+    boxes->addStretch();
+    // Digits only, pasted text included: a year always names a file of the
+    // program folder.
+    const QRegularExpression digits(QStringLiteral("[0-9]{0,4}"));
+    for (const YearBox& b : kBoxes) {
+        QFrame* frame = FormKit::panel(this, s(b.frame));
+        frame->setMinimumWidth(320);
+        auto* grid = new QGridLayout(frame);
+        grid->setContentsMargins(20, 16, 20, 20);
+        QLabel* heading = FormKit::label(frame, s(b.heading), s(b.headingText));
+        heading->setStyleSheet(QStringLiteral("font-weight: bold; font-size: 11pt;"));
+        grid->addWidget(heading, 0, 0, 1, 3);
+        grid->addWidget(FormKit::label(frame, s(b.caption), "Anno:"), 1, 0);
+        QLineEdit* year = FormKit::edit(frame, s(b.field), 4);
+        year->setValidator(new QRegularExpressionValidator(digits, year));
+        year->setFixedWidth(80);
+        year->setAlignment(Qt::AlignCenter);
+        grid->addWidget(year, 1, 1);
+        auto* apri = new QPushButton(QStringLiteral("Apri"), frame);
+        apri->setObjectName(s(b.button));
+        apri->setEnabled(b.available);
+        grid->addWidget(apri, 1, 2);
+        year->installEventFilter(new YearKeys(year, apri));
+        boxes->addWidget(frame);
+    }
+    boxes->addStretch();
+    page->addLayout(boxes);
+    page->addStretch(2);
+
+    auto* footer = new QHBoxLayout;
+    QToolButton* help = FormKit::pictureButton(this, "imgGuida", "help-contents", "Guida");
+    help->setEnabled(false);
+    footer->addWidget(help);
+    footer->addStretch();
+    footer->addWidget(FormKit::pictureButton(this, "imgEsci", "application-exit", "Esci"));
+    page->addLayout(footer);
+
+    txtAnnoFatture_ = FormKit::child<QLineEdit>(this, "txtAnnoFatture");
+    txtAnnoSet_ = FormKit::child<QLineEdit>(this, "txtAnnoSet");
+    lblMemory_ = FormKit::hiddenLabel(this, "lblMemory", "avvio");
+
+    FormKit::onClick(this, "btnApriFatture", [this] { btnApriFattureClick(); });
+    FormKit::onClick(this, "btnApriAnnoSet", [this] { btnApriAnnoSetClick(); });
+    FormKit::onClick(this, "imgEsci", [this] { imgEsciClick(); });
+}
+
+void TfrmMenuRegistro::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (event->spontaneous()) return;
+    const QString year = Clock::current().today().toString(QStringLiteral("yyyy"));
+    txtAnnoFatture_->setText(year);
+    txtAnnoSet_->setText(year);
+    lblMemory_->setText(QStringLiteral("avvio"));
+    txtAnnoFatture_->setFocus(Qt::OtherFocusReason);
+}
+
+void TfrmMenuRegistro::openYear(QLineEdit* year, const QString& editor, const QString& extension,
+                                const QString& tag) {
+    if (year->text().size() != 4) {
+        Platform::messages().warning(
+            this, QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre."));
+        year->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    QWidget* screen = Screens::find(editor);
+    if (!screen) return;
+    const QString trimmed = vtext::trimmed(year->text());
+    FormKit::child<QLabel>(screen, "lblFile")->setText(ProgramFolder::path() + trimmed + extension);
+    screen->setWindowTitle(" Velmora - Programmazione turni anno " + trimmed);
+    lblMemory_->setText(tag);
+    close();
+}
+
+void TfrmMenuRegistro::btnApriFattureClick() {
+    openYear(txtAnnoFatture_, QStringLiteral("TfrmTurni"), QStringLiteral(".ore"),
+             QStringLiteral("registro"));
+}
+
+void TfrmMenuRegistro::btnApriAnnoSetClick() {
+    openYear(txtAnnoSet_, QStringLiteral("TfrmSettimanale"), QStringLiteral(".set"),
+             QStringLiteral("settimanale"));
+}
+
+void TfrmMenuRegistro::closeEvent(QCloseEvent* event) {
+    event->accept();
+    const QString tag = vtext::trimmed(lblMemory_->text());
+    if (tag == QLatin1String("avvio")) Screens::handOver(this, QStringLiteral("TfrmAvvio"));
+    else if (tag == QLatin1String("registro")) Screens::handOver(this, QStringLiteral("TfrmTurni"));
+    else if (tag == QLatin1String("settimanale"))
+        Screens::handOver(this, QStringLiteral("TfrmSettimanale"));
+}

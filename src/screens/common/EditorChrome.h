@@ -1,0 +1,29 @@
+#pragma once
+// The parts every editor's window has in common: the button bar with the
+// navigation arrows and lblPosizione, the hint line and the hidden labels.
+// The buttons are a table, so each editor lists only its own.
+
+#include <QFrame>
+#include <QLabel>
+#include <QString>
+#include <vector>
+
+struct EditorButton {
+    QString name;     // btnSalva, cmdPrimo, ...
+    QString icon;     // freedesktop icon name
+    QString caption;  // text under the picture
+    QString hint;     // written into panInfo under the mouse
+    bool available;   // false while the screen it opens is not built yet
+};
+
+namespace EditorChrome {
+// The button bar shpPulsanti, with the navigation panel shpRecord holding
+// cmdPrimo, cmdIndietro, lblPosizione, cmdAvanti and cmdUltimo before the
+// last button (Esci).
+QFrame* buttonBar(QWidget* form, const std::vector<EditorButton>& tools,
+                  const std::vector<EditorButton>& navigation);
+// The hint line at the bottom of the form.
+QLabel* hintLine(QWidget* form, const QString& initialText);
+// lblFile01..03 and lblDesc01..03, with their design-time texts.
+void attachmentLabels(QWidget* form);
+} // namespace EditorChrome

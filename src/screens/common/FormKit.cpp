@@ -1,0 +1,170 @@
+#include "FormKit.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QPointer>
+
+namespace FormKit {
+
+QIcon icon(const QString& freedesktopName) {
+    return QIcon::fromTheme(freedesktopName,
+                            QIcon(QStringLiteral(":/icons/%1.svg").arg(freedesktopName)));
+}
+
+QLineEdit* edit(QWidget* parent, const QString& name, int maxLength) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setMaxLength(maxLength);
+    return box;
+}
+
+QLabel* label(QWidget* parent, const QString& name, const QString& text) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    return l;
+}
+
+QLabel* hiddenLabel(QWidget* parent, const QString& name, const QString& text) {
+    QLabel* l = label(parent, name, text);
+    l->hide();
+    return l;
+}
+
+QToolButton* pictureButton(QWidget* parent, const QString& name, const QString& iconName,
+                           const QString& caption, int iconSize) {
+    auto* b = new QToolButton(parent);
+    b->setObjectName(name);
+    b->setIcon(icon(iconName));
+    b->setIconSize(QSize(iconSize, iconSize));
+    b->setAutoRaise(true);
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setCursor(Qt::PointingHandCursor);
+    if (!caption.isEmpty()) {
+        b->setText(caption);
+        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    }
+    return b;
+}
+
+QFrame* panel(QWidget* parent, const QString& name) {
+    auto* f = new QFrame(parent);
+    f->setObjectName(name);
+    f->setFrameShape(QFrame::StyledPanel);
+    f->setMouseTracking(true);
+    return f;
+}
+
+namespace {
+
+// Keeps the highlight rectangle the size of its holder and shows it only
+// while the box has the focus.
+class Highlight : public QObject {
+public:
+    Highlight(QWidget* holder, QFrame* rect, QLineEdit* box)
+        : QObject(holder), holder_(holder), rect_(rect), box_(box) {
+        holder->installEventFilter(this);
+        box->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == holder_ && event->type() == QEvent::Resize)
+            rect_->setGeometry(holder_->rect());
+        if (watched == box_ && event->type() == QEvent::FocusIn) rect_->show();
+        if (watched == box_ && event->type() == QEvent::FocusOut) rect_->hide();
+        return false;
+    }
+
+private:
+    QWidget* holder_;
+    QFrame* rect_;
+    QLineEdit* box_;
+};
+
+class EnterChain : public QObject {
+public:
+    EnterChain(QObject* parent, QWidget* next) : QObject(parent), next_(next) {}
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+        if (next_) next_->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+
+private:
+    QPointer<QWidget> next_;
+};
+
+class HintLine : public QObject {
+public:
+    HintLine(QObject* parent, QLabel* line, QString hint)
+        : QObject(parent), line_(line), hint_(std::move(hint)) {}
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Enter) line_->setText(hint_);
+        return false;
+    }
+
+private:
+    QLabel* line_;
+    QString hint_;
+};
+
+class Background : public QObject {
+public:
+    Background(QObject* parent, QLabel* line) : QObject(parent), line_(line) {}
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter)
+            line_->clear();
+        return false;
+    }
+
+private:
+    QLabel* line_;
+};
+
+} // namespace
+
+QWidget* withHighlight(QLineEdit* box, const QString& effName) {
+    auto* holder = new QWidget(box->parentWidget());
+    auto* rect = new QFrame(holder);
+    rect->setObjectName(effName);
+    rect->setStyleSheet(QStringLiteral("background: #ffe94d; border-radius: 3px;"));
+    rect->hide();
+    auto* layout = new QHBoxLayout(holder);
+    layout->setContentsMargins(3, 3, 3, 3);
+    layout->addWidget(box);
+    rect->lower();
+    new Highlight(holder, rect, box);
+    return holder;
+}
+
+void enterChain(QWidget* form, const QStringList& order) {
+    for (qsizetype i = 0; i < order.size(); ++i) {
+        QWidget* box = child<QWidget>(form, order[i]);
+        QWidget* next = child<QWidget>(form, order[(i + 1) % order.size()]);
+        box->installEventFilter(new EnterChain(box, next));
+    }
+}
+
+void hints(QWidget* form, QLabel* line, const std::vector<std::pair<QString, QString>>& table,
+           const QStringList& backgrounds) {
+    for (const auto& [name, hint] : table) {
+        QWidget* w = child<QWidget>(form, name);
+        w->installEventFilter(new HintLine(w, line, hint));
+    }
+    form->setMouseTracking(true);
+    form->installEventFilter(new Background(form, line));
+    for (const QString& name : backgrounds) {
+        QWidget* w = child<QWidget>(form, name);
+        w->setMouseTracking(true);
+        w->installEventFilter(new Background(w, line));
+    }
+}
+
+void onClick(QWidget* form, const QString& button, std::function<void()> handler) {
+    auto* b = child<QAbstractButton>(form, button);
+    QObject::connect(b, &QAbstractButton::clicked, form, std::move(handler));
+}
+
+} // namespace FormKit

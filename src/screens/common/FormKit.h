@@ -1,0 +1,56 @@
+#pragma once
+// Building blocks every screen is assembled from: named controls, picture
+// buttons with theme icons, focus highlights, Enter chains and hint lines.
+// Each takes tables, so a screen lists its controls once.
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QString>
+#include <QToolButton>
+
+#include <functional>
+#include <vector>
+#include <utility>
+
+namespace FormKit {
+
+// An icon from the desktop's theme by its freedesktop name, or the
+// program's own drawing of it.
+QIcon icon(const QString& freedesktopName);
+
+QLineEdit* edit(QWidget* parent, const QString& name, int maxLength);
+QLabel* label(QWidget* parent, const QString& name, const QString& text);
+// A label that only carries data (file names, routing tags, paths).
+QLabel* hiddenLabel(QWidget* parent, const QString& name, const QString& text = {});
+// A picture acting as a button: a theme icon with an optional caption below.
+QToolButton* pictureButton(QWidget* parent, const QString& name, const QString& iconName,
+                           const QString& caption = {}, int iconSize = 32);
+// A section panel of a form.
+QFrame* panel(QWidget* parent, const QString& name);
+
+// Wraps `box` in a holder that shows the hidden rectangle `effName` behind
+// it while the box has the focus. Returns the holder to put in a layout.
+QWidget* withHighlight(QLineEdit* box, const QString& effName);
+
+// Enter in each named box moves the focus to the next; the last goes back
+// to the first. Names not found on `form` are a programming error.
+void enterChain(QWidget* form, const QStringList& order);
+
+// Moving the mouse over each named element writes its hint into `line`;
+// moving over `form` itself or one of `backgrounds` empties it.
+void hints(QWidget* form, QLabel* line, const std::vector<std::pair<QString, QString>>& table,
+           const QStringList& backgrounds);
+
+// Calls `handler` when the named button is clicked.
+void onClick(QWidget* form, const QString& button, std::function<void()> handler);
+
+// The child of `form` with that objectName; a missing one is a programming
+// error and aborts in tests rather than doing nothing.
+template <class T> T* child(const QWidget* form, const QString& name) {
+    T* w = form->findChild<T*>(name);
+    Q_ASSERT_X(w, "FormKit::child", qPrintable(name));
+    return w;
+}
+
+} // namespace FormKit

@@ -1,0 +1,5 @@
+#include "OpenURL.h"
+
+#include "Platform.h"
+
+void TMisc::Open(const QString& command) { Platform::shell().open(command); }

@@ -1,0 +1,59 @@
+#pragma once
+// Seams to the platform services that involve windows: message boxes, the
+// shell's "open", and modal screens. Production implementations talk to Qt;
+// tests install recording ones and drive modal screens synchronously.
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QDialog;
+class QWidget;
+
+class Messages {
+public:
+    enum class Kind { Warning, Error, Information, Question, Plain };
+    virtual ~Messages() = default;
+    // Warnings, errors and information show OK and Cancel (the answer is
+    // ignored); questions show Yes and No and return false only for No; a
+    // plain box shows OK alone.
+    virtual bool show(QWidget* parent, Kind kind, const QString& text) = 0;
+
+    void warning(QWidget* parent, const QString& text) { show(parent, Kind::Warning, text); }
+    void error(QWidget* parent, const QString& text) { show(parent, Kind::Error, text); }
+    void information(QWidget* parent, const QString& text) {
+        show(parent, Kind::Information, text);
+    }
+    bool question(QWidget* parent, const QString& text) {
+        return show(parent, Kind::Question, text);
+    }
+    void plain(QWidget* parent, const QString& text) { show(parent, Kind::Plain, text); }
+};
+
+class Shell {
+public:
+    virtual ~Shell() = default;
+    // Hands one command text to the desktop's "open"; the outcome is ignored.
+    virtual void open(const QString& command) = 0;
+};
+
+class ModalRunner {
+public:
+    virtual ~ModalRunner() = default;
+    // Shows the dialog modally and returns its result code.
+    virtual int exec(QDialog& dialog) = 0;
+};
+
+namespace Platform {
+Messages& messages();
+Shell& shell();
+ModalRunner& modal();
+// Install replacements (tests); nullptr restores the production service.
+void install(std::unique_ptr<Messages> messages);
+void install(std::unique_ptr<Shell> shell);
+void install(std::unique_ptr<ModalRunner> modal);
+} // namespace Platform
+
+// Shows a per-use modal screen through the modal seam.
+int showModal(QDialog& dialog);

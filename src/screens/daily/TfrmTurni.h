@@ -1,0 +1,20 @@
+#pragma once
+// The daily shift editor: one shift table per day of the year whose archive
+// the year chooser wrote into lblFile.
+
+#include "screens/common/RecordEditor.h"
+
+class QLineEdit;
+
+class TfrmTurni : public RecordEditor {
+    Q_OBJECT
+public:
+    explicit TfrmTurni(QWidget* parent = nullptr);
+
+    QString archivePath() const override;
+    // Opens the date picker for txtData.
+    void impDataClick();
+
+private:
+    void buildForm();
+};
