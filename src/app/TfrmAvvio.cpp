@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QVBoxLayout>
@@ -31,22 +32,22 @@ protected:
 
 struct Tile {
     const char* stem; // Orari, Calendario, Anagrafica
-    const char* icon;
+    const char* picture;
     const char* buttonText;
     const char* description;
     bool available;
 };
 
 const Tile kTiles[] = {
-    {"Orari", "appointment-new", "IMPOSTAZIONE ORARI",
+    {"Orari", ":/tiles/orari.svg", "IMPOSTAZIONE ORARI",
      "Modelli di orario riutilizzabili: periodo di validità, sede, disposizioni e fino a "
      "dodici fasce orarie con le attività da svolgere.",
      false},
-    {"Calendario", "x-office-calendar", "CALENDARIO TURNI",
+    {"Calendario", ":/tiles/calendario.svg", "CALENDARIO TURNI",
      "Tabelle dei turni giornaliere e settimanali, archiviate per anno solare, con i turnisti "
      "di ogni fascia oraria.",
      true},
-    {"Anagrafica", "x-office-address-book", "ANAGRAFICA LAVORATORI",
+    {"Anagrafica", ":/tiles/anagrafica.svg", "ANAGRAFICA LAVORATORI",
      "Dati anagrafici, recapiti, dati di pagamento e contratti dei lavoratori, con i "
      "contratti in scadenza.",
      false},
@@ -59,7 +60,7 @@ QString s(const char* text) { return QString::fromUtf8(text); }
 TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("TfrmAvvio"));
     setWindowTitle(QStringLiteral("Velmora"));
-    setWindowState(Qt::WindowMaximized);
+    FormKit::maximize(this);
     setStyleSheet(QStringLiteral("TfrmAvvio { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
                                  " stop:0 #f4f7fb, stop:1 #dfe8f3); }"));
     setAttribute(Qt::WA_StyledBackground);
@@ -69,7 +70,7 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent) {
 
     auto* header = new QHBoxLayout;
     QLabel* logo = FormKit::label(this, "imgIcona", {});
-    logo->setPixmap(FormKit::icon("x-office-calendar").pixmap(64, 64));
+    logo->setPixmap(QIcon(QStringLiteral(":/tiles/calendario.svg")).pixmap(72, 72));
     header->addWidget(logo);
     auto* titles = new QVBoxLayout;
     QLabel* title = FormKit::label(this, "imgTitolo", "Velmora");
@@ -92,8 +93,9 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent) {
         const QString stem = s(t.stem);
         auto* column = new QVBoxLayout;
         column->setSpacing(8);
-        QToolButton* picture = FormKit::pictureButton(this, "img" + stem, s(t.icon), {}, 128);
-        QToolButton* button = FormKit::pictureButton(this, "btn" + stem, s(t.icon), s(t.buttonText), 0);
+        QToolButton* picture = FormKit::pictureButton(this, "img" + stem, {}, {}, 128);
+        picture->setIcon(QIcon(s(t.picture)));
+        QToolButton* button = FormKit::pictureButton(this, "btn" + stem, {}, s(t.buttonText), 0);
         button->setToolButtonStyle(Qt::ToolButtonTextOnly);
         button->setAutoRaise(false);
         button->setStyleSheet(QStringLiteral(
@@ -101,7 +103,9 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent) {
             " background: #2c5d9b; border-radius: 4px; }"
             " QToolButton:disabled { background: #9aa9bb; }"));
         auto* info = new ClickableText("inf" + stem, s(t.description), this);
-        info->setMaximumWidth(300);
+        info->setFixedWidth(280);
+        // Aligned items in a layout get no height-for-width; reserve the lines.
+        info->setMinimumHeight(info->heightForWidth(280));
         for (QWidget* w : std::initializer_list<QWidget*>{picture, button, info})
             w->setEnabled(t.available);
         column->addWidget(picture, 0, Qt::AlignHCenter);

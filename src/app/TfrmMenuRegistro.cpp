@@ -56,7 +56,7 @@ QString s(const char* text) { return QString::fromUtf8(text); }
 TfrmMenuRegistro::TfrmMenuRegistro(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("TfrmMenuRegistro"));
     setWindowTitle(QStringLiteral(" Velmora - Calendario Turni"));
-    setWindowState(Qt::WindowMaximized);
+    FormKit::maximize(this);
 
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(40, 30, 40, 20);
@@ -95,6 +95,7 @@ TfrmMenuRegistro::TfrmMenuRegistro(QWidget* parent) : QWidget(parent) {
         auto* apri = new QPushButton(QStringLiteral("Apri"), frame);
         apri->setObjectName(s(b.button));
         apri->setEnabled(b.available);
+        apri->setAutoDefault(true); // Enter on the focused button opens, as Space does
         grid->addWidget(apri, 1, 2);
         year->installEventFilter(new YearKeys(year, apri));
         boxes->addWidget(frame);

@@ -10,9 +10,13 @@
 #include <QTemporaryDir>
 
 #include <deque>
+#include <ostream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <vector>
+
+// Readable QString values in failure messages.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 
 struct RecordedMessage {
     Messages::Kind kind;

@@ -1,14 +1,22 @@
 #include "FormKit.h"
 
 #include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QPointer>
 
+// The program's own icon drawings live in a resource file of this static
+// library, which the linker would otherwise leave out.
+static void initIconResources() { Q_INIT_RESOURCE(resources); }
+
 namespace FormKit {
 
 QIcon icon(const QString& freedesktopName) {
+    static const bool loaded = (initIconResources(), true);
+    Q_UNUSED(loaded);
     return QIcon::fromTheme(freedesktopName,
                             QIcon(QStringLiteral(":/icons/%1.svg").arg(freedesktopName)));
 }
@@ -36,7 +44,7 @@ QToolButton* pictureButton(QWidget* parent, const QString& name, const QString& 
                            const QString& caption, int iconSize) {
     auto* b = new QToolButton(parent);
     b->setObjectName(name);
-    b->setIcon(icon(iconName));
+    if (!iconName.isEmpty()) b->setIcon(icon(iconName));
     b->setIconSize(QSize(iconSize, iconSize));
     b->setAutoRaise(true);
     b->setFocusPolicy(Qt::NoFocus);
@@ -46,6 +54,12 @@ QToolButton* pictureButton(QWidget* parent, const QString& name, const QString& 
         b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     }
     return b;
+}
+
+void maximize(QWidget* screen) {
+    if (QScreen* primary = QGuiApplication::primaryScreen())
+        screen->setGeometry(primary->availableGeometry());
+    screen->setWindowState(Qt::WindowMaximized);
 }
 
 QFrame* panel(QWidget* parent, const QString& name) {
@@ -129,10 +143,10 @@ QWidget* withHighlight(QLineEdit* box, const QString& effName) {
     auto* holder = new QWidget(box->parentWidget());
     auto* rect = new QFrame(holder);
     rect->setObjectName(effName);
-    rect->setStyleSheet(QStringLiteral("background: #ffe94d; border-radius: 3px;"));
+    rect->setStyleSheet(QStringLiteral("background: #ffd84a; border-radius: 3px;"));
     rect->hide();
     auto* layout = new QHBoxLayout(holder);
-    layout->setContentsMargins(3, 3, 3, 3);
+    layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(box);
     rect->lower();
     new Highlight(holder, rect, box);

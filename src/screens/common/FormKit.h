@@ -26,6 +26,9 @@ QLabel* hiddenLabel(QWidget* parent, const QString& name, const QString& text = 
 // A picture acting as a button: a theme icon with an optional caption below.
 QToolButton* pictureButton(QWidget* parent, const QString& name, const QString& iconName,
                            const QString& caption = {}, int iconSize = 32);
+// Opens the screen maximised; the geometry also fills the screen where no
+// window manager maximises it.
+void maximize(QWidget* screen);
 // A section panel of a form.
 QFrame* panel(QWidget* parent, const QString& name);
 

@@ -89,7 +89,7 @@ QString s(const char* text) { return QString::fromUtf8(text); }
 TfrmTurni::TfrmTurni(QWidget* parent) : RecordEditor(TRecordLayout::daily(), parent) {
     setObjectName(QStringLiteral("TfrmTurni"));
     setWindowTitle(QStringLiteral(" Velmora - Programmazione turni"));
-    setWindowState(Qt::WindowMaximized);
+    FormKit::maximize(this);
     buildForm();
 
     bindControls({{QStringLiteral("txtNome"),
@@ -214,9 +214,9 @@ void TfrmTurni::buildForm() {
     notesLayout->addWidget(FormKit::label(notes, "lblCampo005", "Annotazioni:"));
     notesLayout->addWidget(FormKit::edit(notes, "txtAnnotazioni", 250), 1);
     fieldsLayout->addWidget(notes);
-    fieldsLayout->addStretch();
 
-    page->addWidget(fields, 1);
+    page->addWidget(fields);
+    page->addStretch(1);
     page->addWidget(EditorChrome::hintLine(this, EditorTexts::kReady));
     FormKit::hiddenLabel(this, "lblFile");
     EditorChrome::attachmentLabels(this);

@@ -1,0 +1,293 @@
+// The daily shift editor: saving, duplicating, moving through the archive,
+// the date box, Enter chain, focus highlights and hints.
+#include "ScreenFixture.h"
+#include "screens/common/TfrmCalendario.h"
+#include "screens/daily/TfrmTurni.h"
+
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
+
+namespace {
+
+const QString kNameWarning = QStringLiteral(
+    "Attenzione: per salvare la scheda è necessario indicare il nome identificativo della "
+    "tabella dei turni.");
+const QString kDateWarning = QStringLiteral(
+    "Attenzione: per salvare la scheda è necessario indicare la data a cui si riferiscono i "
+    "turni di lavoro.");
+
+class DailyEditor : public ScreenTest {
+protected:
+    TfrmTurni* editor = nullptr;
+    QString archive;
+
+    void SetUp() override {
+        ScreenTest::SetUp();
+        editor = qobject_cast<TfrmTurni*>(screen("TfrmTurni"));
+        archive = path("2024.ore");
+        control<QLabel>("TfrmTurni", "lblFile")->setText(archive);
+        editor->show();
+        QApplication::setActiveWindow(editor);
+    }
+    QLineEdit* box(const QString& name) const { return control("TfrmTurni", name); }
+    QString number() const { return control<QLabel>("TfrmTurni", "lblPosizione")->text(); }
+    void fill(const QString& name, const QString& date) {
+        box("txtNome")->setText(name);
+        box("txtData")->setText(date);
+    }
+    void seed(int count) {
+        std::vector<std::vector<std::pair<QString, QString>>> records;
+        for (int i = 1; i <= count; ++i)
+            records.push_back({{"Nome", QStringLiteral("Tabella %1").arg(i)},
+                               {"Data", QStringLiteral("%1/01/2024").arg(i, 2, 10, QChar(u'0'))},
+                               {"File01", QStringLiteral("allegato%1.pdf").arg(i)}});
+        appendRecords(archive, TRecordLayout::daily(), records);
+    }
+    qint64 records() const { return QFileInfo(archive).size() / 5220; }
+};
+
+TEST_F(DailyEditor, SaveChecksNameThenDateAndWritesNothing) {
+    editor->btnSalvaClick();
+    EXPECT_EQ(messages->last(), kNameWarning);
+    EXPECT_EQ(messages->shown.back().kind, Messages::Kind::Warning);
+    EXPECT_TRUE(box("txtNome")->hasFocus());
+
+    box("txtNome")->setText("  Turno  ");
+    box("txtSede")->setFocus();
+    editor->btnSalvaClick();
+    EXPECT_EQ(messages->last(), kDateWarning);
+    EXPECT_TRUE(box("txtData")->hasFocus());
+    EXPECT_FALSE(QFile::exists(archive));
+}
+
+TEST_F(DailyEditor, SaveAppendsThenUpdatesInPlace) {
+    seed(7);
+    fill("  Turno di prova ", "05/03/2024");
+    box("txtLavoratore04")->setText("Rossi Mario, Bianchi Anna");
+    box("txtAttivita12")->setText("Chiusura attività");
+    editor->btnSalvaClick();
+    EXPECT_EQ(number(), "8");
+    EXPECT_EQ(messages->last(), QStringLiteral("La scheda corrente è stata inserita in archivio."));
+    EXPECT_EQ(messages->shown.back().kind, Messages::Kind::Information);
+
+    box("txtSede")->setText("Sede centrale");
+    editor->btnSalvaClick();
+    EXPECT_EQ(number(), "8");
+    EXPECT_EQ(messages->last(), QStringLiteral("Le modifiche apportate alla scheda corrente sono "
+                                               "state salvate in archivio."));
+    EXPECT_EQ(records(), 8);
+
+    QFile f(archive);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray eighth = f.readAll().mid(7 * 5220, 5220);
+    EXPECT_EQ(eighth.mid(0, 16), QByteArray("\x0eTurno di prova", 15) + '\0');
+    EXPECT_EQ(eighth.mid(113, 14), QByteArray("\x0dSede centrale"));
+    EXPECT_EQ(eighth.mid(2141, 18), QByteArray("\x11" "Chiusura attivit\xe0"));
+    EXPECT_EQ(eighth.mid(2262 + 3 * 121, 26), QByteArray("\x19Rossi Mario, Bianchi Anna"));
+}
+
+TEST_F(DailyEditor, MovesThroughTheArchive) {
+    seed(3);
+    struct Step {
+        void (TfrmTurni::*move)();
+        const char* expectNumber;
+        const char* expectName;
+    };
+    // From a fresh screen Next and Previous both show the first record; the
+    // ends of the archive are silent.
+    const Step steps[] = {
+        {&TfrmTurni::cmdAvantiClick, "1", "Tabella 1"},   {&TfrmTurni::cmdAvantiClick, "2", "Tabella 2"},
+        {&TfrmTurni::cmdUltimoClick, "3", "Tabella 3"},   {&TfrmTurni::cmdAvantiClick, "3", "Tabella 3"},
+        {&TfrmTurni::cmdIndietroClick, "2", "Tabella 2"}, {&TfrmTurni::cmdPrimoClick, "1", "Tabella 1"},
+        {&TfrmTurni::cmdIndietroClick, "1", "Tabella 1"}, {&TfrmTurni::btnNuovoClick, "", ""},
+        {&TfrmTurni::cmdIndietroClick, "1", "Tabella 1"},
+    };
+    for (const Step& s : steps) {
+        (editor->*s.move)();
+        EXPECT_EQ(number(), s.expectNumber);
+        EXPECT_EQ(box("txtNome")->text(), s.expectName);
+    }
+    EXPECT_TRUE(messages->shown.empty());
+    EXPECT_EQ(control<QLabel>("TfrmTurni", "lblFile01")->text(), "allegato1.pdf");
+}
+
+TEST_F(DailyEditor, EmptyOrMissingArchiveIsToldAtEveryMove) {
+    const QString empty = QStringLiteral("L'archivio non contiene nessuna scheda.");
+    for (auto move : {&TfrmTurni::cmdAvantiClick, &TfrmTurni::cmdIndietroClick,
+                      &TfrmTurni::cmdPrimoClick, &TfrmTurni::cmdUltimoClick}) {
+        messages->shown.clear();
+        (editor->*move)();
+        ASSERT_EQ(messages->shown.size(), 1u);
+        EXPECT_EQ(messages->last(), empty);
+        EXPECT_EQ(number(), "");
+    }
+    // The first move created the yearly archive, empty.
+    EXPECT_TRUE(QFile::exists(archive));
+    EXPECT_EQ(QFileInfo(archive).size(), 0);
+}
+
+TEST_F(DailyEditor, DuplicateMakesAnUnsavedCopyWithoutAttachments) {
+    editor->btnDuplicaClick();
+    EXPECT_EQ(messages->last(), QStringLiteral("Attenzione: la duplicazione di una scheda può "
+                                               "avvenire soltanto dopo che questa è stata "
+                                               "inserita in archivio."));
+    seed(3);
+    editor->cmdUltimoClick();
+    editor->btnDuplicaClick();
+    EXPECT_EQ(messages->last(),
+              QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda "
+                             "corrente.\n\r\n\rAl termine premere Salva per inserire la scheda "
+                             "in archivio."));
+    EXPECT_EQ(number(), "");
+    EXPECT_EQ(box("txtNome")->text(), "Tabella 3");
+    EXPECT_EQ(control<QLabel>("TfrmTurni", "lblFile01")->text(), "");
+    EXPECT_TRUE(box("txtNome")->hasFocus());
+    editor->btnSalvaClick();
+    EXPECT_EQ(number(), "4");
+    EXPECT_EQ(records(), 4);
+}
+
+TEST_F(DailyEditor, ArchiveFailureShowsTheArchiveError) {
+    control<QLabel>("TfrmTurni", "lblFile")->setText(path("missing-folder/2024.ore"));
+    fill("Turno", "05/03/2024");
+    editor->btnSalvaClick();
+    ASSERT_EQ(messages->shown.size(), 1u);
+    EXPECT_EQ(messages->shown.back().kind, Messages::Kind::Error);
+    EXPECT_EQ(messages->last(), kArchiveErrorMessage);
+    EXPECT_EQ(number(), "");
+}
+
+TEST_F(DailyEditor, ShowingTheEditorStartsOnAnEmptyRecord) {
+    seed(1);
+    editor->cmdPrimoClick();
+    editor->hide();
+    editor->show();
+    EXPECT_EQ(box("txtNome")->text(), "");
+    EXPECT_EQ(number(), "");
+    EXPECT_EQ(control<QLabel>("TfrmTurni", "lblFile01")->text(), "");
+}
+
+TEST_F(DailyEditor, ExistingArchiveShowsAsTheUserSawIt) {
+    QFile::copy(QStringLiteral(VELMORA_TEST_DATA "/2024.ore"), archive);
+    QFile json(QStringLiteral(VELMORA_TEST_DATA "/expected.json"));
+    ASSERT_TRUE(json.open(QIODevice::ReadOnly));
+    const QJsonArray expected = QJsonDocument::fromJson(json.readAll())["2024.ore"].toArray();
+    ASSERT_FALSE(expected.isEmpty());
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        editor->cmdAvantiClick();
+        EXPECT_EQ(number(), QString::number(i + 1));
+        const QJsonObject fields = expected[i].toObject();
+        for (auto it = fields.begin(); it != fields.end(); ++it) {
+            const QString name = it.key();
+            auto* w = screen("TfrmTurni")->findChild<QWidget*>(
+                (name.startsWith("File") || name.startsWith("Desc") ? "lbl" : "txt") + name);
+            ASSERT_TRUE(w) << name.toStdString();
+            const QString shown = qobject_cast<QLineEdit*>(w) ? qobject_cast<QLineEdit*>(w)->text()
+                                                             : qobject_cast<QLabel*>(w)->text();
+            EXPECT_EQ(shown, it.value().toString()) << name.toStdString();
+        }
+    }
+}
+
+TEST_F(DailyEditor, DateBoxOpensThePickerAndOnlyDeleteEmptiesIt) {
+    QLineEdit* date = box("txtData");
+    date->setText("01/02/2024");
+    date->setFocus();
+    for (int key : {int(Qt::Key_Tab), int(Qt::Key_A), int(Qt::Key_Return)}) {
+        modal->scripts.push_back([](QDialog& d) { d.findChild<QAbstractButton*>("btnAnnulla")->click(); });
+        QTest::keyClick(date, Qt::Key(key));
+        EXPECT_EQ(date->text(), "01/02/2024");
+    }
+    EXPECT_EQ(modal->shownScreens, QStringList(3, "TfrmCalendario"));
+    EXPECT_TRUE(date->hasFocus()); // Tab did not move on
+
+    modal->scripts.push_back([](QDialog& d) { d.findChild<QAbstractButton*>("btnImportaData")->click(); });
+    QTest::keyClick(date, Qt::Key_F);
+    EXPECT_EQ(date->text(), "05/03/2024"); // today, from the calendar
+
+    QTest::keyClick(date, Qt::Key_Delete);
+    EXPECT_EQ(date->text(), "");
+    box("txtNome")->setText("Turno");
+    editor->btnSalvaClick();
+    EXPECT_EQ(messages->last(), kDateWarning);
+}
+
+TEST_F(DailyEditor, PickerWritesOnlyForAnExactTag) {
+    QLineEdit* date = box("txtData");
+    for (const char* tag : {" turni", "TURNI", "set_fine"}) {
+        TfrmCalendario picker(editor);
+        FormKit::child<QLabel>(&picker, "lblMemory")->setText(tag);
+        picker.btnImportaDataClick();
+        EXPECT_EQ(date->text(), "") << tag;
+    }
+    TfrmCalendario picker(editor);
+    FormKit::child<QLabel>(&picker, "lblMemory")->setText("turni");
+    FormKit::child<QCalendarWidget>(&picker, "calAppuntamenti")->setSelectedDate(QDate(2024, 12, 1));
+    picker.btnImportaDataClick();
+    EXPECT_EQ(date->text(), "01/12/2024");
+}
+
+TEST_F(DailyEditor, EnterWalksTheChainAndHighlightsFollowTheFocus) {
+    const std::pair<const char*, const char*> chain[] = {
+        {"txtNome", "txtData"},          {"txtPeriodo", "txtSede"},
+        {"txtSede", "txtDisposizioni"},  {"txtDisposizioni", "txtInizio01"},
+        {"txtInizio05", "txtFine05"},    {"txtFine05", "txtLavoratore05"},
+        {"txtLavoratore05", "txtAttivita05"}, {"txtAttivita05", "txtInizio06"},
+        {"txtAttivita12", "txtAnnotazioni"},  {"txtAnnotazioni", "txtNome"},
+    };
+    for (const auto& [from, to] : chain) {
+        box(from)->setFocus();
+        QTest::keyClick(box(from), Qt::Key_Return);
+        EXPECT_TRUE(box(to)->hasFocus()) << from << " -> " << to;
+    }
+    auto highlighted = [this](const char* eff) {
+        return !control<QWidget>("TfrmTurni", eff)->isHidden();
+    };
+    box("txtPeriodo")->setFocus();
+    EXPECT_TRUE(highlighted("effPeriodo"));
+    EXPECT_FALSE(highlighted("effNome"));
+    box("txtInizio01")->setFocus();
+    for (const char* eff : {"effNome", "effData", "effPeriodo", "effSede", "effDisposizioni"})
+        EXPECT_FALSE(highlighted(eff)) << eff;
+}
+
+TEST_F(DailyEditor, HintsFollowTheMouse) {
+    QLabel* info = control<QLabel>("TfrmTurni", "panInfo");
+    const std::pair<const char*, const char*> table[] = {
+        {"btnSalva", "Salva la scheda corrente in archivio."},
+        {"cmdUltimo", "Visualizza l'ultima scheda in archivio."},
+        {"impLavoratore07", "Importa un turnista dall'archivio anagrafico dei lavoratori."},
+        {"txtData", "Premi un tasto qualsiasi per importare una data dal calendario."},
+    };
+    for (const auto& [name, hint] : table) {
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(control<QWidget>("TfrmTurni", name), &enter);
+        EXPECT_EQ(info->text(), QString::fromUtf8(hint));
+        QMouseEvent move(QEvent::MouseMove, QPointF(1, 1), QPointF(1, 1), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(control<QWidget>("TfrmTurni", "shpCampi"), &move);
+        EXPECT_EQ(info->text(), "");
+    }
+}
+
+TEST_F(DailyEditor, FieldsAreLimitedToTheirCapacity) {
+    const std::pair<const char*, int> limits[] = {
+        {"txtNome", 50}, {"txtData", 10}, {"txtDisposizioni", 250}, {"txtInizio03", 5},
+        {"txtFine12", 5}, {"txtAttivita01", 120}, {"txtLavoratore12", 120}, {"txtAnnotazioni", 250},
+    };
+    for (const auto& [name, max] : limits) EXPECT_EQ(box(name)->maxLength(), max) << name;
+}
+
+TEST_F(DailyEditor, ClosingReturnsToTheStartMenu) {
+    screen("TfrmAvvio")->hide();
+    editor->close();
+    EXPECT_TRUE(screen("TfrmAvvio")->isVisible());
+    EXPECT_FALSE(editor->isVisible());
+}
+
+} // namespace

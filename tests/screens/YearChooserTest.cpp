@@ -1,0 +1,88 @@
+// The year chooser and the hand-over between the start menu, the chooser
+// and the daily editor.
+#include "ScreenFixture.h"
+
+#include <QApplication>
+#include <QTest>
+
+namespace {
+
+class YearChooser : public ScreenTest {
+protected:
+    QWidget* chooser = nullptr;
+    void SetUp() override {
+        ScreenTest::SetUp();
+        screen("TfrmAvvio")->show();
+        click("TfrmAvvio", "btnCalendario");
+        chooser = screen("TfrmMenuRegistro");
+        QApplication::setActiveWindow(chooser);
+    }
+    QLineEdit* daily() const { return control("TfrmMenuRegistro", "txtAnnoFatture"); }
+};
+
+TEST_F(YearChooser, OpensFromTheStartMenuWithTheCurrentYear) {
+    EXPECT_TRUE(chooser->isVisible());
+    EXPECT_FALSE(screen("TfrmAvvio")->isVisible());
+    EXPECT_EQ(daily()->text(), "2024");
+    EXPECT_EQ(control("TfrmMenuRegistro", "txtAnnoSet")->text(), "2024");
+    EXPECT_EQ(control<QLabel>("TfrmMenuRegistro", "lblMemory")->text(), "avvio");
+    EXPECT_TRUE(daily()->hasFocus());
+}
+
+TEST_F(YearChooser, YearBoxesTakeDigitsOnlyTypedOrPasted) {
+    daily()->clear();
+    QTest::keyClicks(daily(), "2a0/2.5\\9");
+    EXPECT_EQ(daily()->text(), "2025");
+    daily()->clear();
+    daily()->insert("../x"); // what a paste does
+    EXPECT_EQ(daily()->text(), "");
+    daily()->insert("20231"); // cut to the four characters the box holds
+    EXPECT_EQ(daily()->text(), "2023");
+    QTest::keyClick(daily(), Qt::Key_Return);
+    EXPECT_TRUE(control<QWidget>("TfrmMenuRegistro", "btnApriFatture")->hasFocus());
+}
+
+TEST_F(YearChooser, AYearOfOtherThanFourDigitsIsRefused) {
+    daily()->setText("202");
+    click("TfrmMenuRegistro", "btnApriFatture");
+    EXPECT_EQ(messages->last(),
+              QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre."));
+    EXPECT_EQ(messages->shown.back().kind, Messages::Kind::Warning);
+    EXPECT_TRUE(daily()->hasFocus());
+    EXPECT_TRUE(chooser->isVisible());
+}
+
+TEST_F(YearChooser, ApriPointsTheDailyEditorAtThatYear) {
+    daily()->setText("2023");
+    click("TfrmMenuRegistro", "btnApriFatture");
+    QWidget* editor = screen("TfrmTurni");
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_FALSE(chooser->isVisible());
+    EXPECT_EQ(control<QLabel>("TfrmTurni", "lblFile")->text(), path("2023.ore"));
+    EXPECT_EQ(editor->windowTitle(), " Velmora - Programmazione turni anno 2023");
+    // The editor returns to the start menu, not to the chooser.
+    editor->close();
+    EXPECT_TRUE(screen("TfrmAvvio")->isVisible());
+    EXPECT_FALSE(chooser->isVisible());
+}
+
+TEST_F(YearChooser, ClosingWithoutApriReturnsToTheStartMenu) {
+    click("TfrmMenuRegistro", "imgEsci");
+    EXPECT_FALSE(chooser->isVisible());
+    EXPECT_TRUE(screen("TfrmAvvio")->isVisible());
+}
+
+TEST(ScreenRegistry, CreatesScreensInTheirFixedOrder) {
+    ScreenSet set;
+    const QStringList order = set.order();
+    // Relative order of the screens that exist; later screens slot in between.
+    const QStringList expected = {"TfrmAvvio", "TfrmMenuRegistro", "TfrmTurni", "TfrmCalendario"};
+    qsizetype at = -1;
+    for (const QString& name : expected) {
+        const qsizetype i = order.indexOf(name);
+        EXPECT_GT(i, at) << name.toStdString();
+        at = i;
+    }
+}
+
+} // namespace
