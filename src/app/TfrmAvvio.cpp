@@ -61,9 +61,7 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("TfrmAvvio"));
     setWindowTitle(QStringLiteral("Velmora"));
     FormKit::maximize(this);
-    setStyleSheet(QStringLiteral("TfrmAvvio { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
-                                 " stop:0 #f4f7fb, stop:1 #dfe8f3); }"));
-    setAttribute(Qt::WA_StyledBackground);
+    FormKit::backdrop(this);
 
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(40, 30, 40, 20);

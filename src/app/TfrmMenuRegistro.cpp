@@ -57,6 +57,7 @@ TfrmMenuRegistro::TfrmMenuRegistro(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("TfrmMenuRegistro"));
     setWindowTitle(QStringLiteral(" Velmora - Calendario Turni"));
     FormKit::maximize(this);
+    FormKit::backdrop(this);
 
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(40, 30, 40, 20);
@@ -80,7 +81,10 @@ TfrmMenuRegistro::TfrmMenuRegistro(QWidget* parent) : QWidget(parent) {
     const QRegularExpression digits(QStringLiteral("[0-9]{0,4}"));
     for (const YearBox& b : kBoxes) {
         QFrame* frame = FormKit::panel(this, s(b.frame));
-        frame->setMinimumWidth(320);
+        frame->setMinimumWidth(340);
+        frame->setStyleSheet(QStringLiteral(
+            "#%1 { background: white; border: 1px solid #b8c7da; border-radius: 6px; }")
+                                 .arg(frame->objectName()));
         auto* grid = new QGridLayout(frame);
         grid->setContentsMargins(20, 16, 20, 20);
         QLabel* heading = FormKit::label(frame, s(b.heading), s(b.headingText));

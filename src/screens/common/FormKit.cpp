@@ -62,6 +62,13 @@ void maximize(QWidget* screen) {
     screen->setWindowState(Qt::WindowMaximized);
 }
 
+void backdrop(QWidget* screen) {
+    screen->setAttribute(Qt::WA_StyledBackground);
+    screen->setStyleSheet(QStringLiteral("#%1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
+                                         " stop:0 #f4f7fb, stop:1 #dfe8f3); }")
+                              .arg(screen->objectName()));
+}
+
 QFrame* panel(QWidget* parent, const QString& name) {
     auto* f = new QFrame(parent);
     f->setObjectName(name);
