@@ -16,15 +16,16 @@ namespace {
 
 // A description under a tile that reacts to a click like the tile itself.
 class ClickableText : public QLabel {
-public:
-    ClickableText(const QString& name, const QString& text, QWidget* parent) : QLabel(text, parent) {
+  public:
+    ClickableText(const QString& name, const QString& text, QWidget* parent)
+        : QLabel(text, parent) {
         setObjectName(name);
         setWordWrap(true);
         setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }
     std::function<void()> onClick;
 
-protected:
+  protected:
     void mouseReleaseEvent(QMouseEvent* e) override {
         if (isEnabled() && onClick && rect().contains(e->position().toPoint())) onClick();
     }
@@ -53,7 +54,9 @@ const Tile kTiles[] = {
      false},
 };
 
-QString s(const char* text) { return QString::fromUtf8(text); }
+QString s(const char* text) {
+    return QString::fromUtf8(text);
+}
 
 } // namespace
 
@@ -96,10 +99,10 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent) {
         QToolButton* button = FormKit::pictureButton(this, "btn" + stem, {}, s(t.buttonText), 0);
         button->setToolButtonStyle(Qt::ToolButtonTextOnly);
         button->setAutoRaise(false);
-        button->setStyleSheet(QStringLiteral(
-            "QToolButton { font-weight: bold; padding: 8px 16px; color: white;"
-            " background: #2c5d9b; border-radius: 4px; }"
-            " QToolButton:disabled { background: #9aa9bb; }"));
+        button->setStyleSheet(
+            QStringLiteral("QToolButton { font-weight: bold; padding: 8px 16px; color: white;"
+                           " background: #2c5d9b; border-radius: 4px; }"
+                           " QToolButton:disabled { background: #9aa9bb; }"));
         auto* info = new ClickableText("inf" + stem, s(t.description), this);
         info->setFixedWidth(280);
         // Aligned items in a layout get no height-for-width; reserve the lines.
@@ -154,7 +157,9 @@ void TfrmAvvio::btnCalendarioClick() {
     Screens::handOver(this, QStringLiteral("TfrmMenuRegistro"));
 }
 
-void TfrmAvvio::imgSitoClick() { TMisc::Open(kMakerWebSite); }
+void TfrmAvvio::imgSitoClick() {
+    TMisc::Open(kMakerWebSite);
+}
 
 void TfrmAvvio::closeEvent(QCloseEvent* event) {
     event->accept();

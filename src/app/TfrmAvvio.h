@@ -6,14 +6,14 @@
 
 class TfrmAvvio : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TfrmAvvio(QWidget* parent = nullptr);
 
     void btnCalendarioClick();
     void imgSitoClick();
     void imgEsciClick() { close(); }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 };
 

@@ -18,7 +18,7 @@ namespace {
 
 // Enter in a year box moves to that box's "Apri".
 class YearKeys : public QObject {
-public:
+  public:
     YearKeys(QObject* parent, QWidget* apri) : QObject(parent), apri_(apri) {}
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() != QEvent::KeyPress) return false;
@@ -28,7 +28,7 @@ public:
         return true;
     }
 
-private:
+  private:
     QWidget* apri_;
 };
 
@@ -49,7 +49,9 @@ const YearBox kBoxes[] = {
      "btnApriAnnoSet", false},
 };
 
-QString s(const char* text) { return QString::fromUtf8(text); }
+QString s(const char* text) {
+    return QString::fromUtf8(text);
+}
 
 } // namespace
 
@@ -82,9 +84,10 @@ TfrmMenuRegistro::TfrmMenuRegistro(QWidget* parent) : QWidget(parent) {
     for (const YearBox& b : kBoxes) {
         QFrame* frame = FormKit::panel(this, s(b.frame));
         frame->setMinimumWidth(340);
-        frame->setStyleSheet(QStringLiteral(
-            "#%1 { background: white; border: 1px solid #b8c7da; border-radius: 6px; }")
-                                 .arg(frame->objectName()));
+        frame->setStyleSheet(
+            QStringLiteral(
+                "#%1 { background: white; border: 1px solid #b8c7da; border-radius: 6px; }")
+                .arg(frame->objectName()));
         auto* grid = new QGridLayout(frame);
         grid->setContentsMargins(20, 16, 20, 20);
         QLabel* heading = FormKit::label(frame, s(b.heading), s(b.headingText));
@@ -165,8 +168,10 @@ void TfrmMenuRegistro::btnApriAnnoSetClick() {
 void TfrmMenuRegistro::closeEvent(QCloseEvent* event) {
     event->accept();
     const QString tag = vtext::trimmed(lblMemory_->text());
-    if (tag == QLatin1String("avvio")) Screens::handOver(this, QStringLiteral("TfrmAvvio"));
-    else if (tag == QLatin1String("registro")) Screens::handOver(this, QStringLiteral("TfrmTurni"));
+    if (tag == QLatin1String("avvio"))
+        Screens::handOver(this, QStringLiteral("TfrmAvvio"));
+    else if (tag == QLatin1String("registro"))
+        Screens::handOver(this, QStringLiteral("TfrmTurni"));
     else if (tag == QLatin1String("settimanale"))
         Screens::handOver(this, QStringLiteral("TfrmSettimanale"));
 }

@@ -9,18 +9,18 @@ class QLineEdit;
 
 class TfrmMenuRegistro : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TfrmMenuRegistro(QWidget* parent = nullptr);
 
     void btnApriFattureClick();
     void btnApriAnnoSetClick();
     void imgEsciClick() { close(); }
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     // Checks the year and points `editor` at the archive of that year.
     void openYear(QLineEdit* year, const QString& editor, const QString& extension,
                   const QString& tag);

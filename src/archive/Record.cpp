@@ -5,8 +5,7 @@
 #include <cstring>
 #include <stdexcept>
 
-TRecord::TRecord(const TRecordLayout& layout)
-    : layout_(&layout), bytes_(layout.size(), '\0') {}
+TRecord::TRecord(const TRecordLayout& layout) : layout_(&layout), bytes_(layout.size(), '\0') {}
 
 void TRecord::assign(const char* data) {
     std::memcpy(bytes_.data(), data, static_cast<std::size_t>(bytes_.size()));
@@ -25,11 +24,15 @@ QString TRecord::text(int field) const {
     return TFixedText::load(bytes_.constData() + f.offset, f.capacity);
 }
 
-QString TRecord::text(QStringView name) const { return text(require(name)); }
+QString TRecord::text(QStringView name) const {
+    return text(require(name));
+}
 
 void TRecord::setText(int field, QStringView value) {
     const TFieldDef& f = layout_->field(field);
     TFixedText::store(bytes_.data() + f.offset, f.capacity, value);
 }
 
-void TRecord::setText(QStringView name, QStringView value) { setText(require(name), value); }
+void TRecord::setText(QStringView name, QStringView value) {
+    setText(require(name), value);
+}

@@ -8,7 +8,7 @@
 #include <QString>
 
 class TRecord {
-public:
+  public:
     explicit TRecord(const TRecordLayout& layout);
 
     const TRecordLayout& layout() const { return *layout_; }
@@ -22,7 +22,7 @@ public:
     void setText(int field, QStringView value);
     void setText(QStringView name, QStringView value);
 
-private:
+  private:
     int require(QStringView name) const;
 
     const TRecordLayout* layout_;

@@ -24,7 +24,9 @@ int g_lockWaitMs = 5000;
 constexpr int kLockRetryMs = 10;
 } // namespace
 
-void TRecordArchive::setLockWaitMs(int ms) { g_lockWaitMs = ms; }
+void TRecordArchive::setLockWaitMs(int ms) {
+    g_lockWaitMs = ms;
+}
 
 TRecordArchive::TRecordArchive(int recordSize) : recordSize_(recordSize) {}
 
@@ -46,9 +48,13 @@ void TRecordArchive::seek(qint64 index) {
     position_ = index;
 }
 
-qint64 TRecordArchive::count() const { return fileSize() / recordSize_; }
+qint64 TRecordArchive::count() const {
+    return fileSize() / recordSize_;
+}
 
-qint64 TRecordArchive::trailingBytes() const { return fileSize() % recordSize_; }
+qint64 TRecordArchive::trailingBytes() const {
+    return fileSize() % recordSize_;
+}
 
 void TRecordArchive::forEach(const std::function<void(qint64, const char*)>& visit) {
     const qint64 total = count();
@@ -60,14 +66,17 @@ void TRecordArchive::forEach(const std::function<void(qint64, const char*)>& vis
         block.resize(n * recordSize_);
         seek(first);
         read(block);
-        for (qint64 i = 0; i < n; ++i) visit(first + i, block.constData() + i * recordSize_);
+        for (qint64 i = 0; i < n; ++i)
+            visit(first + i, block.constData() + i * recordSize_);
     }
     position_ = total;
 }
 
 #ifndef _WIN32
 
-bool TRecordArchive::isOpen() const { return fd_ >= 0; }
+bool TRecordArchive::isOpen() const {
+    return fd_ >= 0;
+}
 
 void TRecordArchive::open(const QString& path, Mode mode) {
     close();
@@ -110,8 +119,9 @@ void TRecordArchive::read(QByteArray& buffer) {
     if (records <= 0 || position_ + records > count()) throw ArchiveError("read past the end");
     qint64 done = 0;
     while (done < buffer.size()) {
-        const ssize_t n = ::pread(fd_, buffer.data() + done, static_cast<size_t>(buffer.size() - done),
-                                  position_ * recordSize_ + done);
+        const ssize_t n =
+            ::pread(fd_, buffer.data() + done, static_cast<size_t>(buffer.size() - done),
+                    position_ * recordSize_ + done);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) fail("read");
         done += n;
@@ -123,9 +133,9 @@ void TRecordArchive::write(const QByteArray& buffer) {
     if (buffer.size() != recordSize_) throw ArchiveError("record of the wrong size");
     qint64 done = 0;
     while (done < buffer.size()) {
-        const ssize_t n = ::pwrite(fd_, buffer.constData() + done,
-                                   static_cast<size_t>(buffer.size() - done),
-                                   position_ * recordSize_ + done);
+        const ssize_t n =
+            ::pwrite(fd_, buffer.constData() + done, static_cast<size_t>(buffer.size() - done),
+                     position_ * recordSize_ + done);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) fail("write");
         done += n;
@@ -151,7 +161,9 @@ void TRecordArchive::close() {
 
 #else // Windows
 
-bool TRecordArchive::isOpen() const { return handle_ != nullptr; }
+bool TRecordArchive::isOpen() const {
+    return handle_ != nullptr;
+}
 
 void TRecordArchive::open(const QString& path, Mode mode) {
     close();

@@ -14,12 +14,12 @@
 extern const QString kArchiveErrorMessage;
 
 class ArchiveError : public std::runtime_error {
-public:
+  public:
     explicit ArchiveError(const std::string& what) : std::runtime_error(what) {}
 };
 
 class TRecordArchive {
-public:
+  public:
     enum class Mode { OpenOrCreate, ReadOnly };
 
     explicit TRecordArchive(int recordSize);
@@ -50,7 +50,7 @@ public:
     // file before it gives up.
     static void setLockWaitMs(int ms);
 
-private:
+  private:
     qint64 fileSize() const;
     void fail(const char* what) const;
 

@@ -14,7 +14,7 @@ struct TFieldDef {
 };
 
 class TRecordLayout {
-public:
+  public:
     TRecordLayout(QString kind, int size, std::vector<TFieldDef> fields);
 
     const QString& kind() const { return kind_; }
@@ -29,7 +29,7 @@ public:
     static const TRecordLayout& timetables(); // TTimetableRecord, Orari.pro
     static const TRecordLayout& workers();    // TWorkerRecord, Dipendenti.pro
 
-private:
+  private:
     QString kind_;
     int size_;
     std::vector<TFieldDef> fields_;

@@ -20,7 +20,9 @@ char encodeOne(char32_t c) {
     return '?';
 }
 
-bool isBlank(QChar c) { return c.unicode() <= 32; }
+bool isBlank(QChar c) {
+    return c.unicode() <= 32;
+}
 
 } // namespace
 
@@ -49,8 +51,10 @@ QString fromWin1252(const char* data, qsizetype size) {
 QString trimmed(QStringView text) {
     qsizetype begin = 0;
     qsizetype end = text.size();
-    while (begin < end && isBlank(text[begin])) ++begin;
-    while (end > begin && isBlank(text[end - 1])) --end;
+    while (begin < end && isBlank(text[begin]))
+        ++begin;
+    while (end > begin && isBlank(text[end - 1]))
+        --end;
     return text.mid(begin, end - begin).toString();
 }
 

@@ -17,7 +17,9 @@ QString withSeparator(const QString& folder) {
 }
 } // namespace
 
-const Clock& Clock::current() { return *clockSlot(); }
+const Clock& Clock::current() {
+    return *clockSlot();
+}
 
 void Clock::install(std::unique_ptr<Clock> clock) {
     clockSlot() = clock ? std::move(clock) : std::make_unique<Clock>();

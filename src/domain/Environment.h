@@ -9,7 +9,7 @@
 #include <memory>
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual QDateTime now() const { return QDateTime::currentDateTime(); }
     QDate today() const { return now().date(); }
@@ -21,11 +21,11 @@ public:
 
 // A clock that always tells the same moment.
 class FixedClock : public Clock {
-public:
+  public:
     explicit FixedClock(QDateTime moment) : moment_(std::move(moment)) {}
     QDateTime now() const override { return moment_; }
 
-private:
+  private:
     QDateTime moment_;
 };
 

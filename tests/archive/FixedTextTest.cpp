@@ -39,7 +39,10 @@ TEST(FixedText, StoredBytesAreLengthThenWindows1252) {
 }
 
 TEST(FixedText, LengthByteBeyondCapacityIsClamped) {
-    QByteArray bytes("\xff" "abcde" "SECRET", 12);
+    QByteArray bytes("\xff"
+                     "abcde"
+                     "SECRET",
+                     12);
     EXPECT_EQ(TFixedText::load(bytes.constData(), 5), QStringLiteral("abcde"));
     EXPECT_TRUE(TFixedText::isDamaged(bytes.constData(), 5));
     EXPECT_FALSE(TFixedText::isDamaged(bytes.constData(), 255));
@@ -47,7 +50,8 @@ TEST(FixedText, LengthByteBeyondCapacityIsClamped) {
 
 TEST(Text, Windows1252BothWays) {
     QByteArray all(256, '\0');
-    for (int i = 0; i < 256; ++i) all[i] = static_cast<char>(i);
+    for (int i = 0; i < 256; ++i)
+        all[i] = static_cast<char>(i);
     EXPECT_EQ(vtext::toWin1252(vtext::fromWin1252(all)), all);
     EXPECT_EQ(vtext::fromWin1252(QByteArray("\x80\x9f\xe0", 3)), QStringLiteral("€Ÿà"));
     EXPECT_EQ(vtext::toWin1252(QStringLiteral("\u0080")), QByteArray("?"));

@@ -22,7 +22,7 @@ const QString kDateWarning = QStringLiteral(
     "turni di lavoro.");
 
 class DailyEditor : public ScreenTest {
-protected:
+  protected:
     TfrmTurni* editor = nullptr;
     QString archive;
 
@@ -87,7 +87,8 @@ TEST_F(DailyEditor, SaveAppendsThenUpdatesInPlace) {
     const QByteArray eighth = f.readAll().mid(7 * 5220, 5220);
     EXPECT_EQ(eighth.mid(0, 16), QByteArray("\x0eTurno di prova", 15) + '\0');
     EXPECT_EQ(eighth.mid(113, 14), QByteArray("\x0dSede centrale"));
-    EXPECT_EQ(eighth.mid(2141, 18), QByteArray("\x11" "Chiusura attivit\xe0"));
+    EXPECT_EQ(eighth.mid(2141, 18), QByteArray("\x11"
+                                               "Chiusura attivit\xe0"));
     EXPECT_EQ(eighth.mid(2262 + 3 * 121, 26), QByteArray("\x19Rossi Mario, Bianchi Anna"));
 }
 
@@ -101,10 +102,14 @@ TEST_F(DailyEditor, MovesThroughTheArchive) {
     // From a fresh screen Next and Previous both show the first record; the
     // ends of the archive are silent.
     const Step steps[] = {
-        {&TfrmTurni::cmdAvantiClick, "1", "Tabella 1"},   {&TfrmTurni::cmdAvantiClick, "2", "Tabella 2"},
-        {&TfrmTurni::cmdUltimoClick, "3", "Tabella 3"},   {&TfrmTurni::cmdAvantiClick, "3", "Tabella 3"},
-        {&TfrmTurni::cmdIndietroClick, "2", "Tabella 2"}, {&TfrmTurni::cmdPrimoClick, "1", "Tabella 1"},
-        {&TfrmTurni::cmdIndietroClick, "1", "Tabella 1"}, {&TfrmTurni::btnNuovoClick, "", ""},
+        {&TfrmTurni::cmdAvantiClick, "1", "Tabella 1"},
+        {&TfrmTurni::cmdAvantiClick, "2", "Tabella 2"},
+        {&TfrmTurni::cmdUltimoClick, "3", "Tabella 3"},
+        {&TfrmTurni::cmdAvantiClick, "3", "Tabella 3"},
+        {&TfrmTurni::cmdIndietroClick, "2", "Tabella 2"},
+        {&TfrmTurni::cmdPrimoClick, "1", "Tabella 1"},
+        {&TfrmTurni::cmdIndietroClick, "1", "Tabella 1"},
+        {&TfrmTurni::btnNuovoClick, "", ""},
         {&TfrmTurni::cmdIndietroClick, "1", "Tabella 1"},
     };
     for (const Step& s : steps) {
@@ -184,11 +189,13 @@ TEST_F(DailyEditor, ExistingArchiveShowsAsTheUserSawIt) {
         const QJsonObject fields = expected[i].toObject();
         for (auto it = fields.begin(); it != fields.end(); ++it) {
             const QString name = it.key();
-            auto* w = screen("TfrmTurni")->findChild<QWidget*>(
-                (name.startsWith("File") || name.startsWith("Desc") ? "lbl" : "txt") + name);
+            auto* w = screen("TfrmTurni")
+                          ->findChild<QWidget*>(
+                              (name.startsWith("File") || name.startsWith("Desc") ? "lbl" : "txt") +
+                              name);
             ASSERT_TRUE(w) << name.toStdString();
             const QString shown = qobject_cast<QLineEdit*>(w) ? qobject_cast<QLineEdit*>(w)->text()
-                                                             : qobject_cast<QLabel*>(w)->text();
+                                                              : qobject_cast<QLabel*>(w)->text();
             EXPECT_EQ(shown, it.value().toString()) << name.toStdString();
         }
     }
@@ -199,14 +206,16 @@ TEST_F(DailyEditor, DateBoxOpensThePickerAndOnlyDeleteEmptiesIt) {
     date->setText("01/02/2024");
     date->setFocus();
     for (int key : {int(Qt::Key_Tab), int(Qt::Key_A), int(Qt::Key_Return)}) {
-        modal->scripts.push_back([](QDialog& d) { d.findChild<QAbstractButton*>("btnAnnulla")->click(); });
+        modal->scripts.push_back(
+            [](QDialog& d) { d.findChild<QAbstractButton*>("btnAnnulla")->click(); });
         QTest::keyClick(date, Qt::Key(key));
         EXPECT_EQ(date->text(), "01/02/2024");
     }
     EXPECT_EQ(modal->shownScreens, QStringList(3, "TfrmCalendario"));
     EXPECT_TRUE(date->hasFocus()); // Tab did not move on
 
-    modal->scripts.push_back([](QDialog& d) { d.findChild<QAbstractButton*>("btnImportaData")->click(); });
+    modal->scripts.push_back(
+        [](QDialog& d) { d.findChild<QAbstractButton*>("btnImportaData")->click(); });
     QTest::keyClick(date, Qt::Key_F);
     EXPECT_EQ(date->text(), "05/03/2024"); // today, from the calendar
 
@@ -227,18 +236,24 @@ TEST_F(DailyEditor, PickerWritesOnlyForAnExactTag) {
     }
     TfrmCalendario picker(editor);
     FormKit::child<QLabel>(&picker, "lblMemory")->setText("turni");
-    FormKit::child<QCalendarWidget>(&picker, "calAppuntamenti")->setSelectedDate(QDate(2024, 12, 1));
+    FormKit::child<QCalendarWidget>(&picker, "calAppuntamenti")
+        ->setSelectedDate(QDate(2024, 12, 1));
     picker.btnImportaDataClick();
     EXPECT_EQ(date->text(), "01/12/2024");
 }
 
 TEST_F(DailyEditor, EnterWalksTheChainAndHighlightsFollowTheFocus) {
     const std::pair<const char*, const char*> chain[] = {
-        {"txtNome", "txtData"},          {"txtPeriodo", "txtSede"},
-        {"txtSede", "txtDisposizioni"},  {"txtDisposizioni", "txtInizio01"},
-        {"txtInizio05", "txtFine05"},    {"txtFine05", "txtLavoratore05"},
-        {"txtLavoratore05", "txtAttivita05"}, {"txtAttivita05", "txtInizio06"},
-        {"txtAttivita12", "txtAnnotazioni"},  {"txtAnnotazioni", "txtNome"},
+        {"txtNome", "txtData"},
+        {"txtPeriodo", "txtSede"},
+        {"txtSede", "txtDisposizioni"},
+        {"txtDisposizioni", "txtInizio01"},
+        {"txtInizio05", "txtFine05"},
+        {"txtFine05", "txtLavoratore05"},
+        {"txtLavoratore05", "txtAttivita05"},
+        {"txtAttivita05", "txtInizio06"},
+        {"txtAttivita12", "txtAnnotazioni"},
+        {"txtAnnotazioni", "txtNome"},
     };
     for (const auto& [from, to] : chain) {
         box(from)->setFocus();
@@ -277,10 +292,11 @@ TEST_F(DailyEditor, HintsFollowTheMouse) {
 
 TEST_F(DailyEditor, FieldsAreLimitedToTheirCapacity) {
     const std::pair<const char*, int> limits[] = {
-        {"txtNome", 50}, {"txtData", 10}, {"txtDisposizioni", 250}, {"txtInizio03", 5},
+        {"txtNome", 50},  {"txtData", 10},        {"txtDisposizioni", 250}, {"txtInizio03", 5},
         {"txtFine12", 5}, {"txtAttivita01", 120}, {"txtLavoratore12", 120}, {"txtAnnotazioni", 250},
     };
-    for (const auto& [name, max] : limits) EXPECT_EQ(box(name)->maxLength(), max) << name;
+    for (const auto& [name, max] : limits)
+        EXPECT_EQ(box(name)->maxLength(), max) << name;
 }
 
 TEST_F(DailyEditor, ClosingReturnsToTheStartMenu) {

@@ -15,7 +15,7 @@
 #include <memory>
 
 class ScreenTest : public GuiTest {
-protected:
+  protected:
     std::unique_ptr<ScreenSet> screens;
 
     void SetUp() override {
@@ -28,7 +28,8 @@ protected:
     }
 
     QWidget* screen(const QString& name) const { return Screens::find(name); }
-    template <class T = QLineEdit> T* control(const QString& screenName, const QString& name) const {
+    template <class T = QLineEdit>
+    T* control(const QString& screenName, const QString& name) const {
         return FormKit::child<T>(screen(screenName), name);
     }
     void click(const QString& screenName, const QString& button) const {
@@ -36,13 +37,15 @@ protected:
     }
 
     // Appends records to an archive with the given field texts.
-    static void appendRecords(const QString& file, const TRecordLayout& layout,
-                              const std::vector<std::vector<std::pair<QString, QString>>>& records) {
+    static void
+    appendRecords(const QString& file, const TRecordLayout& layout,
+                  const std::vector<std::vector<std::pair<QString, QString>>>& records) {
         TRecordArchive archive(layout.size());
         archive.open(file);
         for (const auto& fields : records) {
             TRecord r(layout);
-            for (const auto& [name, text] : fields) r.setText(name, text);
+            for (const auto& [name, text] : fields)
+                r.setText(name, text);
             archive.seek(archive.count());
             archive.write(r.bytes());
         }

@@ -8,7 +8,7 @@
 namespace {
 
 class YearChooser : public ScreenTest {
-protected:
+  protected:
     QWidget* chooser = nullptr;
     void SetUp() override {
         ScreenTest::SetUp();

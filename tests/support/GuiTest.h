@@ -10,13 +10,15 @@
 #include <QTemporaryDir>
 
 #include <deque>
-#include <ostream>
 #include <functional>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <vector>
 
 // Readable QString values in failure messages.
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
 
 struct RecordedMessage {
     Messages::Kind kind;
@@ -24,7 +26,7 @@ struct RecordedMessage {
 };
 
 class RecordingMessages : public Messages {
-public:
+  public:
     std::vector<RecordedMessage> shown;
     std::deque<bool> answers; // for questions; Yes when none is queued
     bool show(QWidget*, Kind kind, const QString& text) override {
@@ -38,7 +40,7 @@ public:
 };
 
 class RecordingShell : public Shell {
-public:
+  public:
     QStringList opened;
     void open(const QString& command) override { opened << command; }
 };
@@ -46,7 +48,7 @@ public:
 // Runs queued scripts instead of a modal loop: each script drives the dialog
 // (sets fields, presses buttons) and the dialog's result is returned.
 class ScriptedModal : public ModalRunner {
-public:
+  public:
     std::deque<std::function<void(QDialog&)>> scripts;
     QStringList shownScreens;
     int exec(QDialog& dialog) override {
@@ -62,7 +64,7 @@ public:
 
 // Installs the recording seams and a fresh program folder for each test.
 class GuiTest : public ::testing::Test {
-protected:
+  protected:
     RecordingMessages* messages = nullptr;
     RecordingShell* shell = nullptr;
     ScriptedModal* modal = nullptr;
@@ -79,8 +81,8 @@ protected:
         Platform::install(std::move(s));
         Platform::install(std::move(d));
         ProgramFolder::override(folder.path());
-        Clock::install(std::make_unique<FixedClock>(
-            QDateTime(QDate(2024, 3, 5), QTime(9, 30, 15))));
+        Clock::install(
+            std::make_unique<FixedClock>(QDateTime(QDate(2024, 3, 5), QTime(9, 30, 15))));
     }
     void TearDown() override {
         Platform::install(std::unique_ptr<Messages>());

@@ -6,7 +6,7 @@
 namespace {
 
 class DateKeys : public QObject {
-public:
+  public:
     DateKeys(QLineEdit* box, std::function<void()> openPicker)
         : QObject(box), box_(box), openPicker_(std::move(openPicker)) {}
 
@@ -32,7 +32,7 @@ public:
         }
     }
 
-private:
+  private:
     QLineEdit* box_;
     std::function<void()> openPicker_;
 };

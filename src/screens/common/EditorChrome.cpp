@@ -18,7 +18,8 @@ QFrame* buttonBar(QWidget* form, const std::vector<EditorButton>& tools,
         button->setEnabled(b.available);
         into->addWidget(button);
     };
-    for (std::size_t i = 0; i + 1 < tools.size(); ++i) add(bar, row, tools[i]);
+    for (std::size_t i = 0; i + 1 < tools.size(); ++i)
+        add(bar, row, tools[i]);
     row->addStretch();
 
     QFrame* record = FormKit::panel(bar, QStringLiteral("shpRecord"));

@@ -9,11 +9,11 @@
 #include <vector>
 
 struct EditorButton {
-    QString name;     // btnSalva, cmdPrimo, ...
-    QString icon;     // freedesktop icon name
-    QString caption;  // text under the picture
-    QString hint;     // written into panInfo under the mouse
-    bool available;   // false while the screen it opens is not built yet
+    QString name;    // btnSalva, cmdPrimo, ...
+    QString icon;    // freedesktop icon name
+    QString caption; // text under the picture
+    QString hint;    // written into panInfo under the mouse
+    bool available;  // false while the screen it opens is not built yet
 };
 
 namespace EditorChrome {

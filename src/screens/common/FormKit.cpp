@@ -2,15 +2,17 @@
 
 #include <QEvent>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QPointer>
+#include <QScreen>
 
 // The program's own icon drawings live in a resource file of this static
 // library, which the linker would otherwise leave out.
-static void initIconResources() { Q_INIT_RESOURCE(resources); }
+static void initIconResources() {
+    Q_INIT_RESOURCE(resources);
+}
 
 namespace FormKit {
 
@@ -82,7 +84,7 @@ namespace {
 // Keeps the highlight rectangle the size of its holder and shows it only
 // while the box has the focus.
 class Highlight : public QObject {
-public:
+  public:
     Highlight(QWidget* holder, QFrame* rect, QLineEdit* box)
         : QObject(holder), holder_(holder), rect_(rect), box_(box) {
         holder->installEventFilter(this);
@@ -96,14 +98,14 @@ public:
         return false;
     }
 
-private:
+  private:
     QWidget* holder_;
     QFrame* rect_;
     QLineEdit* box_;
 };
 
 class EnterChain : public QObject {
-public:
+  public:
     EnterChain(QObject* parent, QWidget* next) : QObject(parent), next_(next) {}
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() != QEvent::KeyPress) return false;
@@ -113,12 +115,12 @@ public:
         return true;
     }
 
-private:
+  private:
     QPointer<QWidget> next_;
 };
 
 class HintLine : public QObject {
-public:
+  public:
     HintLine(QObject* parent, QLabel* line, QString hint)
         : QObject(parent), line_(line), hint_(std::move(hint)) {}
     bool eventFilter(QObject*, QEvent* event) override {
@@ -126,21 +128,20 @@ public:
         return false;
     }
 
-private:
+  private:
     QLabel* line_;
     QString hint_;
 };
 
 class Background : public QObject {
-public:
+  public:
     Background(QObject* parent, QLabel* line) : QObject(parent), line_(line) {}
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter)
-            line_->clear();
+        if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) line_->clear();
         return false;
     }
 
-private:
+  private:
     QLabel* line_;
 };
 

@@ -10,8 +10,8 @@
 #include <QToolButton>
 
 #include <functional>
-#include <vector>
 #include <utility>
+#include <vector>
 
 namespace FormKit {
 

@@ -2,4 +2,6 @@
 
 #include "Platform.h"
 
-void TMisc::Open(const QString& command) { Platform::shell().open(command); }
+void TMisc::Open(const QString& command) {
+    Platform::shell().open(command);
+}

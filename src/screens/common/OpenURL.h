@@ -5,7 +5,7 @@
 #include <QString>
 
 class TMisc {
-public:
+  public:
     // Hands `command` to the shell's "open"; a failure to open is silent.
     static void Open(const QString& command);
 };

@@ -8,46 +8,16 @@
 namespace {
 
 class QtMessages : public Messages {
-public:
+  public:
     bool show(QWidget* parent, Kind kind, const QString& text) override {
         QMessageBox box(parent);
-        box.setText(text);
-        switch (kind) {
-        case Kind::Warning:
-            box.setIcon(QMessageBox::Warning);
-            box.setWindowTitle(QStringLiteral("Attenzione"));
-            break;
-        case Kind::Error:
-            box.setIcon(QMessageBox::Critical);
-            box.setWindowTitle(QStringLiteral("Errore"));
-            break;
-        case Kind::Information:
-            box.setIcon(QMessageBox::Information);
-            box.setWindowTitle(QStringLiteral("Informazione"));
-            break;
-        case Kind::Question:
-            box.setIcon(QMessageBox::Question);
-            box.setWindowTitle(QStringLiteral("Conferma"));
-            break;
-        case Kind::Plain:
-            box.setWindowTitle(QStringLiteral("Velmora"));
-            break;
-        }
-        if (kind == Kind::Question) {
-            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-            box.setDefaultButton(QMessageBox::Yes);
-        } else if (kind == Kind::Plain) {
-            box.setStandardButtons(QMessageBox::Ok);
-        } else {
-            box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-            box.setDefaultButton(QMessageBox::Ok);
-        }
+        prepareMessageBox(box, kind, text);
         return box.exec() != QMessageBox::No;
     }
 };
 
 class DesktopShell : public Shell {
-public:
+  public:
     void open(const QString& command) override {
         // Callers quote paths as the Windows shell wants them; the desktop
         // services take the bare text.
@@ -62,7 +32,7 @@ public:
 };
 
 class ExecModal : public ModalRunner {
-public:
+  public:
     int exec(QDialog& dialog) override { return dialog.exec(); }
 };
 
@@ -77,13 +47,57 @@ template <class Base, class Default> void replace(std::unique_ptr<Base> service)
 
 } // namespace
 
-Messages& Platform::messages() { return *slot<Messages, QtMessages>(); }
-Shell& Platform::shell() { return *slot<Shell, DesktopShell>(); }
-ModalRunner& Platform::modal() { return *slot<ModalRunner, ExecModal>(); }
-void Platform::install(std::unique_ptr<Messages> m) { replace<Messages, QtMessages>(std::move(m)); }
-void Platform::install(std::unique_ptr<Shell> s) { replace<Shell, DesktopShell>(std::move(s)); }
+void prepareMessageBox(QMessageBox& box, Messages::Kind kind, const QString& text) {
+    using Kind = Messages::Kind;
+    struct Look {
+        QMessageBox::Icon icon;
+        const char* title;
+        QMessageBox::StandardButtons buttons;
+        QMessageBox::StandardButton preferred;
+    };
+    const auto okCancel = QMessageBox::Ok | QMessageBox::Cancel;
+    const Look look = [&]() -> Look {
+        switch (kind) {
+        case Kind::Warning:
+            return {QMessageBox::Warning, "Attenzione", okCancel, QMessageBox::Ok};
+        case Kind::Error:
+            return {QMessageBox::Critical, "Errore", okCancel, QMessageBox::Ok};
+        case Kind::Information:
+            return {QMessageBox::Information, "Informazione", okCancel, QMessageBox::Ok};
+        case Kind::Question:
+            return {QMessageBox::Question, "Conferma", QMessageBox::Yes | QMessageBox::No,
+                    QMessageBox::Yes};
+        case Kind::Plain:
+            break;
+        }
+        return {QMessageBox::NoIcon, "Velmora", QMessageBox::Ok, QMessageBox::Ok};
+    }();
+    box.setText(text);
+    box.setIcon(look.icon);
+    box.setWindowTitle(QString::fromUtf8(look.title));
+    box.setStandardButtons(look.buttons);
+    box.setDefaultButton(look.preferred);
+}
+
+Messages& Platform::messages() {
+    return *slot<Messages, QtMessages>();
+}
+Shell& Platform::shell() {
+    return *slot<Shell, DesktopShell>();
+}
+ModalRunner& Platform::modal() {
+    return *slot<ModalRunner, ExecModal>();
+}
+void Platform::install(std::unique_ptr<Messages> m) {
+    replace<Messages, QtMessages>(std::move(m));
+}
+void Platform::install(std::unique_ptr<Shell> s) {
+    replace<Shell, DesktopShell>(std::move(s));
+}
 void Platform::install(std::unique_ptr<ModalRunner> m) {
     replace<ModalRunner, ExecModal>(std::move(m));
 }
 
-int showModal(QDialog& dialog) { return Platform::modal().exec(dialog); }
+int showModal(QDialog& dialog) {
+    return Platform::modal().exec(dialog);
+}

@@ -9,10 +9,11 @@
 #include <memory>
 
 class QDialog;
+class QMessageBox;
 class QWidget;
 
 class Messages {
-public:
+  public:
     enum class Kind { Warning, Error, Information, Question, Plain };
     virtual ~Messages() = default;
     // Warnings, errors and information show OK and Cancel (the answer is
@@ -31,15 +32,18 @@ public:
     void plain(QWidget* parent, const QString& text) { show(parent, Kind::Plain, text); }
 };
 
+// Gives a message box the title, icon and buttons of its kind.
+void prepareMessageBox(QMessageBox& box, Messages::Kind kind, const QString& text);
+
 class Shell {
-public:
+  public:
     virtual ~Shell() = default;
     // Hands one command text to the desktop's "open"; the outcome is ignored.
     virtual void open(const QString& command) = 0;
 };
 
 class ModalRunner {
-public:
+  public:
     virtual ~ModalRunner() = default;
     // Shows the dialog modally and returns its result code.
     virtual int exec(QDialog& dialog) = 0;

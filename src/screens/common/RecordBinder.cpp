@@ -11,13 +11,16 @@ RecordBinder::RecordBinder(QWidget* form, const TRecordLayout& layout) {
 }
 
 void RecordBinder::toRecord(TRecord& record) const {
-    for (const Binding& b : bindings_) record.setText(b.field, b.text());
+    for (const Binding& b : bindings_)
+        record.setText(b.field, b.text());
 }
 
 void RecordBinder::fromRecord(const TRecord& record) const {
-    for (const Binding& b : bindings_) b.setText(record.text(b.field));
+    for (const Binding& b : bindings_)
+        b.setText(record.text(b.field));
 }
 
 void RecordBinder::clear() const {
-    for (const Binding& b : bindings_) b.setText(QString());
+    for (const Binding& b : bindings_)
+        b.setText(QString());
 }

@@ -10,7 +10,7 @@
 #include <vector>
 
 class RecordBinder {
-public:
+  public:
     RecordBinder(QWidget* form, const TRecordLayout& layout);
 
     void toRecord(TRecord& record) const;
@@ -19,7 +19,7 @@ public:
     // Number of fields that found their control.
     std::size_t boundFields() const { return bindings_.size(); }
 
-private:
+  private:
     struct Binding {
         int field;
         QLineEdit* edit;

@@ -20,9 +20,13 @@ void RecordEditor::bindControls(std::vector<Mandatory> mandatory, const QString&
     lblPosizione_ = FormKit::child<QLabel>(this, QStringLiteral("lblPosizione"));
 }
 
-QString RecordEditor::position() const { return vtext::trimmed(lblPosizione_->text()); }
+QString RecordEditor::position() const {
+    return vtext::trimmed(lblPosizione_->text());
+}
 
-void RecordEditor::setPosition(qint64 number) { lblPosizione_->setText(QString::number(number)); }
+void RecordEditor::setPosition(qint64 number) {
+    lblPosizione_->setText(QString::number(number));
+}
 
 bool RecordEditor::withArchive(const std::function<QString(TRecordArchive&)>& work) {
     return archiveAction(this, archivePath(), layout().size(), work);
@@ -45,7 +49,9 @@ void RecordEditor::closeEvent(QCloseEvent* event) {
     Screens::handOver(this, QStringLiteral("TfrmAvvio"));
 }
 
-void RecordEditor::btnNuovoClick() { clearScreen(); }
+void RecordEditor::btnNuovoClick() {
+    clearScreen();
+}
 
 void RecordEditor::btnSalvaClick() {
     for (const Mandatory& m : mandatory_) {

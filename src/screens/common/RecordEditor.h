@@ -16,7 +16,7 @@
 
 class RecordEditor : public QWidget {
     Q_OBJECT
-public:
+  public:
     struct Mandatory {
         QString control; // edit box that must not be empty
         QString warning; // shown when it is, with the focus put there
@@ -41,7 +41,7 @@ public:
     virtual QString archivePath() const = 0;
     const TRecordLayout& layout() const { return buffer_.layout(); }
 
-protected:
+  protected:
     RecordEditor(const TRecordLayout& layout, QWidget* parent = nullptr);
     // Called by the subclass once every control exists.
     void bindControls(std::vector<Mandatory> mandatory, const QString& firstField);
@@ -50,7 +50,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     bool withArchive(const std::function<QString(TRecordArchive&)>& work);
     // Reads the record at the archive's position onto the screen and shows
     // its number.

@@ -9,7 +9,9 @@ namespace Screens {
 void add(QWidget* screen); // registered under its objectName
 void remove(QWidget* screen);
 QWidget* find(const QString& name); // nullptr when that screen is not there
-template <class T> T* get(const QString& name) { return qobject_cast<T*>(find(name)); }
+template <class T> T* get(const QString& name) {
+    return qobject_cast<T*>(find(name));
+}
 // Shows the named screen, then hides `from`: never two at a time, never none.
 void handOver(QWidget* from, const QString& to);
 } // namespace Screens

@@ -30,8 +30,8 @@ TfrmCalendario::TfrmCalendario(QWidget* parent) : QDialog(parent) {
     setModal(true);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(FormKit::label(this, QStringLiteral("lblCampo001"),
-                                     QStringLiteral("Importare una data:")));
+    layout->addWidget(
+        FormKit::label(this, QStringLiteral("lblCampo001"), QStringLiteral("Importare una data:")));
     calAppuntamenti_ = new QCalendarWidget(this);
     calAppuntamenti_->setObjectName(QStringLiteral("calAppuntamenti"));
     calAppuntamenti_->setGridVisible(true);
@@ -41,8 +41,8 @@ TfrmCalendario::TfrmCalendario(QWidget* parent) : QDialog(parent) {
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    for (const auto& [name, text] : {std::pair{"btnImportaData", "Importa"},
-                                     std::pair{"btnAnnulla", "Annulla"}}) {
+    for (const auto& [name, text] :
+         {std::pair{"btnImportaData", "Importa"}, std::pair{"btnAnnulla", "Annulla"}}) {
         auto* b = new QPushButton(QString::fromUtf8(text), this);
         b->setObjectName(QString::fromUtf8(name));
         b->setAutoDefault(false);
@@ -54,8 +54,7 @@ TfrmCalendario::TfrmCalendario(QWidget* parent) : QDialog(parent) {
     FormKit::onClick(this, QStringLiteral("btnImportaData"), [this] { btnImportaDataClick(); });
     FormKit::onClick(this, QStringLiteral("btnAnnulla"), [this] { btnAnnullaClick(); });
     // Double-clicking a day imports it, as a calendar user expects.
-    connect(calAppuntamenti_, &QCalendarWidget::activated, this,
-            [this] { btnImportaDataClick(); });
+    connect(calAppuntamenti_, &QCalendarWidget::activated, this, [this] { btnImportaDataClick(); });
 }
 
 void TfrmCalendario::btnImportaDataClick() {

@@ -9,13 +9,13 @@ class QLabel;
 
 class TfrmCalendario : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TfrmCalendario(QWidget* parent = nullptr);
 
     void btnImportaDataClick();
     void btnAnnullaClick() { close(); }
 
-private:
+  private:
     QCalendarWidget* calAppuntamenti_;
     QLabel* lblMemory_;
 };
