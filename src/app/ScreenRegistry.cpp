@@ -1,7 +1,9 @@
 #include "ScreenRegistry.h"
 
 #include "TfrmAvvio.h"
+#include "TfrmCambiaPassword.h"
 #include "TfrmMenuRegistro.h"
+#include "TfrmPassword.h"
 #include "screens/common/Screens.h"
 #include "screens/common/TfrmCalendario.h"
 #include "screens/daily/TfrmTurni.h"
@@ -18,7 +20,9 @@ struct Entry {
 // Screens in the order they are created; later screens join as they land.
 const std::vector<Entry>& registry() {
     static const std::vector<Entry> table = {
+        {[] { return new TfrmPassword; }, true},
         {[] { return new TfrmAvvio; }, true},
+        {[] { return new TfrmCambiaPassword; }, true},
         {[] { return new TfrmMenuRegistro; }, true},
         {[] { return new TfrmTurni; }, true},
         {[] { return new TfrmCalendario; }, false},
@@ -39,7 +43,7 @@ ScreenSet::~ScreenSet() {
     for (auto it = screens_.rbegin(); it != screens_.rend(); ++it) Screens::remove(it->get());
 }
 
-QWidget* ScreenSet::first() const { return Screens::find(QStringLiteral("TfrmAvvio")); }
+QWidget* ScreenSet::first() const { return Screens::find(QStringLiteral("TfrmPassword")); }
 
 QStringList ScreenSet::order() const {
     QStringList names;

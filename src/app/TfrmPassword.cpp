@@ -1,0 +1,161 @@
+#include "TfrmPassword.h"
+
+#include "Crypt.h"
+#include "archive/Text.h"
+#include "screens/common/FormKit.h"
+#include "screens/common/Platform.h"
+#include "screens/common/Screens.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+const QString kWrongPassword = QStringLiteral("Attenzione: password errata.");
+const QString kReadError =
+    QStringLiteral("Attenzione: si è verificato un errore durante la procedura di lettura della "
+                   "password. Si consiglia di reinstallare il software.");
+
+} // namespace
+
+QString readStoredPassword(QLabel* scratch) {
+    scratch->setText(PasswordStore::readValue());
+    scratch->setText(Crypt::UnscrambleFromHex(scratch->text()));
+    return vtext::trimmed(scratch->text());
+}
+
+QPushButton* commandButton(QWidget* parent, const QString& name, const QString& text) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    // Enter on a focused button presses it, as on the desktop the program
+    // comes from; Enter in the password box is handled by the box itself.
+    b->setAutoDefault(true);
+    b->setMinimumWidth(std::max(90, b->sizeHint().width() + 20));
+    return b;
+}
+
+void centreOnScreen(QWidget* screen) {
+    QScreen* display = QGuiApplication::primaryScreen();
+    if (!display) return;
+    screen->adjustSize();
+    QRect frame = screen->frameGeometry();
+    frame.moveCenter(display->availableGeometry().center());
+    screen->move(frame.topLeft());
+}
+
+TfrmPassword::TfrmPassword(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("TfrmPassword"));
+    setWindowTitle(QStringLiteral(" Velmora - Accesso"));
+    // Fixed size, a title and no buttons on it.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setWindowIcon(FormKit::icon(QStringLiteral("dialog-password")));
+
+    auto* page = new QVBoxLayout(this);
+    page->setSizeConstraint(QLayout::SetFixedSize);
+    page->setContentsMargins(20, 18, 20, 16);
+    page->setSpacing(14);
+
+    auto* body = new QHBoxLayout;
+    body->setSpacing(16);
+    QLabel* picture = FormKit::label(this, QStringLiteral("imgLucchetto"), {});
+    picture->setPixmap(FormKit::icon(QStringLiteral("dialog-password")).pixmap(64, 64));
+    picture->setAlignment(Qt::AlignTop);
+    body->addWidget(picture);
+
+    auto* entry = new QVBoxLayout;
+    entry->setSpacing(6);
+    QLabel* title = FormKit::label(this, QStringLiteral("lblTitolo"), QStringLiteral("Velmora"));
+    title->setStyleSheet(QStringLiteral("font-size: 15pt; font-weight: bold; color: #1d3d6b;"));
+    entry->addWidget(title);
+    entry->addWidget(FormKit::label(this, QStringLiteral("lblRigo05"),
+                                    QStringLiteral("Immetti la password e premi OK.")));
+    txtPassword_ = FormKit::edit(this, QStringLiteral("txtPassword"), 32767);
+    txtPassword_->setEchoMode(QLineEdit::Password);
+    txtPassword_->setMinimumWidth(280);
+    entry->addWidget(FormKit::withHighlight(txtPassword_, QStringLiteral("effPassword")));
+    body->addLayout(entry);
+    page->addLayout(body);
+
+    auto* buttons = new QHBoxLayout;
+    QPushButton* change =
+        commandButton(this, QStringLiteral("btnCambiaPassword"), QStringLiteral("Cambia password"));
+    buttons->addWidget(change);
+    buttons->addStretch();
+    cmdOK_ = commandButton(this, QStringLiteral("cmdOK"), QStringLiteral("OK"));
+    cmdOK_->setEnabled(false);
+    buttons->addWidget(cmdOK_);
+    QPushButton* esci = commandButton(this, QStringLiteral("cmdEsci"), QStringLiteral("Esci"));
+    buttons->addWidget(esci);
+    page->addLayout(buttons);
+
+    lblMemory_ = FormKit::hiddenLabel(this, QStringLiteral("lblMemory"));
+    lblMemory_->setTextFormat(Qt::PlainText);
+
+    setTabOrder(txtPassword_, cmdOK_);
+    setTabOrder(cmdOK_, esci);
+    setTabOrder(esci, change);
+
+    // The button follows the text as it is typed and when the program
+    // empties the box.
+    connect(txtPassword_, &QLineEdit::textChanged, this, [this] { txtPasswordChange(); });
+    connect(txtPassword_, &QLineEdit::returnPressed, this, [this] { txtPasswordReturn(); });
+    FormKit::onClick(this, QStringLiteral("cmdOK"), [this] { cmdOKClick(); });
+    FormKit::onClick(this, QStringLiteral("cmdEsci"), [this] { cmdEsciClick(); });
+    FormKit::onClick(this, QStringLiteral("btnCambiaPassword"),
+                     [this] { btnCambiaPasswordClick(); });
+
+    centreOnScreen(this);
+}
+
+void TfrmPassword::txtPasswordChange() {
+    cmdOK_->setEnabled(!vtext::trimmed(txtPassword_->text()).isEmpty());
+}
+
+void TfrmPassword::txtPasswordReturn() {
+    if (!vtext::trimmed(txtPassword_->text()).isEmpty()) cmdOKClick();
+}
+
+void TfrmPassword::cmdOKClick() {
+    QString stored;
+    try {
+        stored = readStoredPassword(lblMemory_);
+    } catch (const std::exception&) {
+        Platform::messages().plain(this, kReadError);
+        return;
+    }
+    // A missing store reads as an empty password, which nothing typed matches.
+    const QString typed = Crypt::storedForm(txtPassword_->text());
+    if (!typed.isEmpty() && typed == stored) {
+        Screens::handOver(this, QStringLiteral("TfrmAvvio"));
+        return;
+    }
+    Platform::messages().plain(this, kWrongPassword);
+    txtPassword_->clear();
+    txtPassword_->setFocus(Qt::OtherFocusReason);
+}
+
+void TfrmPassword::btnCambiaPasswordClick() {
+    Screens::handOver(this, QStringLiteral("TfrmCambiaPassword"));
+}
+
+void TfrmPassword::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (event->spontaneous()) return;
+    // The box keeps whatever it holds; only the focus goes back into it.
+    txtPasswordChange();
+    txtPassword_->setFocus(Qt::OtherFocusReason);
+    activateWindow();
+}
+
+void TfrmPassword::closeEvent(QCloseEvent* event) {
+    event->accept();
+    QApplication::quit();
+}
