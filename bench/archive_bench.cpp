@@ -1,4 +1,125 @@
+// How fast a whole yearly archive is read and decoded, as every search and
+// export does: one sequential pass through forEach, against the naive seek and
+// read of one record at a time. Items are records; the file is in the page
+// cache after the first pass, so the figures are the program's own cost.
+#include "archive/FixedText.h"
+#include "archive/Record.h"
+#include "archive/RecordArchive.h"
+
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-static void BM_Nothing(benchmark::State& s) { for (auto _ : s) {} }
-BENCHMARK(BM_Nothing);
+
+#include <cstdlib>
+
+namespace {
+
+constexpr int kRecords = 20000;
+
+const TRecordLayout& kDaily = TRecordLayout::daily();
+
+// A daily record filled as a busy office fills it: most slots in use, worker
+// names, accented text, one attachment.
+TRecord typicalRecord(int i) {
+    TRecord r(kDaily);
+    r.setText(u"Nome", QStringLiteral("Turno ordinario n. %1").arg(i));
+    r.setText(u"Data", QStringLiteral("%1/%2/2024")
+                           .arg(i % 28 + 1, 2, 10, QChar(u'0'))
+                           .arg(i % 12 + 1, 2, 10, QChar(u'0')));
+    r.setText(u"Periodo", u"inverno 2024");
+    r.setText(u"Sede", u"Sede di via Garibaldi, 12");
+    r.setText(u"Disposizioni",
+              u"Timbrare il cartellino all'ingresso e all'uscita; la reperibilità è a rotazione.");
+    r.setText(u"Annotazioni", u"Riunione di servizio il lunedì alle 13:30");
+    for (int s = 1; s <= 9; ++s) {
+        const QString slot = slotSuffix(s);
+        r.setText(QStringLiteral("Inizio") + slot,
+                  QStringLiteral("%1:00").arg(s + 7, 2, 10, QChar(u'0')));
+        r.setText(QStringLiteral("Fine") + slot,
+                  QStringLiteral("%1:00").arg(s + 8, 2, 10, QChar(u'0')));
+        r.setText(QStringLiteral("Attivita") + slot,
+                  u"Accoglienza, segreteria e sportello al pubblico");
+        r.setText(QStringLiteral("Lavoratore") + slot,
+                  u"Rossi Mario, Esposito Chiara, Bianchi Anna");
+    }
+    r.setText(u"File01", u"turni_marzo.pdf");
+    r.setText(u"Desc01", u"Piano mensile firmato");
+    return r;
+}
+
+// The archive is built once, in a temporary folder, for every benchmark.
+const QString& archivePath() {
+    static QTemporaryDir dir;
+    static const QString path = [] {
+        const QString p = dir.filePath(QStringLiteral("2024.ore"));
+        TRecordArchive a(kDaily.size());
+        a.open(p);
+        for (int i = 0; i < kRecords; ++i)
+            a.write(typicalRecord(i).bytes());
+        a.close();
+        return p;
+    }();
+    return path;
+}
+
+// Every field of one record, as a search or an export turns it into text.
+qsizetype decodeAll(const char* record) {
+    qsizetype chars = 0;
+    for (const TFieldDef& f : kDaily.fields())
+        chars += TFixedText::load(record + f.offset, f.capacity).size();
+    return chars;
+}
+
+template <typename Pass> void runPasses(benchmark::State& state, Pass pass) {
+    const QString& path = archivePath(); // built before the clock starts
+    TRecordArchive archive(kDaily.size());
+    for (auto _ : state) {
+        archive.open(path, TRecordArchive::Mode::ReadOnly);
+        if (archive.count() != kRecords) std::abort();
+        benchmark::DoNotOptimize(pass(archive));
+        archive.close();
+    }
+    state.SetItemsProcessed(state.iterations() * kRecords);
+}
+
+qsizetype sequentialPass(TRecordArchive& archive, bool decode) {
+    qsizetype sum = 0;
+    archive.forEach([&](qint64, const char* record) {
+        sum += decode ? decodeAll(record) : static_cast<unsigned char>(record[0]);
+    });
+    return sum;
+}
+
+qsizetype recordByRecordPass(TRecordArchive& archive, bool decode) {
+    QByteArray buffer(kDaily.size(), '\0');
+    qsizetype sum = 0;
+    for (qint64 i = 0; i < kRecords; ++i) {
+        archive.seek(i);
+        archive.read(buffer);
+        sum += decode ? decodeAll(buffer.constData())
+                      : static_cast<unsigned char>(buffer.constData()[0]);
+    }
+    return sum;
+}
+
+void BM_ForEachDecodeEveryField(benchmark::State& state) {
+    runPasses(state, [](TRecordArchive& a) { return sequentialPass(a, true); });
+}
+void BM_SeekReadDecodeEveryField(benchmark::State& state) {
+    runPasses(state, [](TRecordArchive& a) { return recordByRecordPass(a, true); });
+}
+// The same two passes without decoding: what the reading alone costs.
+void BM_ForEachNoDecode(benchmark::State& state) {
+    runPasses(state, [](TRecordArchive& a) { return sequentialPass(a, false); });
+}
+void BM_SeekReadNoDecode(benchmark::State& state) {
+    runPasses(state, [](TRecordArchive& a) { return recordByRecordPass(a, false); });
+}
+
+BENCHMARK(BM_ForEachDecodeEveryField)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_SeekReadDecodeEveryField)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ForEachNoDecode)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_SeekReadNoDecode)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
 BENCHMARK_MAIN();

@@ -1,3 +1,146 @@
-// velmora-cli: the archives from the command line (read-only).
+// velmora-cli: the archives from the command line. Every command only reads
+// the archives: none is ever created or changed from here.
+#include "Commands.h"
+
+#include "archive/RecordArchive.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
 #include <cstdio>
-int main() { std::fputs("velmora-cli: not built yet\n", stderr); return 2; }
+#include <memory>
+
+namespace {
+
+using cli::kExitFailure;
+using cli::kExitOk;
+
+struct Command {
+    const char* name;
+    const char* arguments; // as shown in the usage
+    const char* summary;   // lines of the help, '\n' between them
+    int minArgs;
+    int maxArgs;
+    // True when the command reads options of its own after its name;
+    // otherwise an argument starting with '-' is a misplaced global option.
+    bool ownOptions;
+    int (*run)(const cli::Options&, const QStringList&);
+    // The application object the command needs, or nullptr for a
+    // QCoreApplication (a command that lays out text needs a GUI one).
+    std::unique_ptr<QCoreApplication> (*makeApplication)(int& argc, char** argv);
+};
+
+// One entry per command, each implemented in its own file. The printed
+// sheets ("pdf") come next: add their entry here and their file to
+// CMakeLists.txt; nothing else in this file changes.
+const Command kCommands[] = {
+    {"dump", "FILE", "print every record as one JSON object per line", 1, 1, false, cli::runDump,
+     nullptr},
+    {"verify", "FILE",
+     "print the record count, the bytes of an incomplete last record and every\n"
+     "length byte beyond its field's capacity; exit 1 when any is found",
+     1, 1, false, cli::runVerify, nullptr},
+};
+
+QString usage() {
+    QString text =
+        QStringLiteral("Usage: velmora-cli [--folder DIR] [--kind KIND] COMMAND ARGS...\n"
+                       "\n"
+                       "Reads the program's archives; never creates or changes an archive.\n"
+                       "\n"
+                       "Commands:\n");
+    for (const Command& c : kCommands) {
+        const QString summary =
+            QString::fromUtf8(c.summary).replace(QStringLiteral("\n"), QStringLiteral("\n      "));
+        text += QStringLiteral("  %1 %2\n      %3\n")
+                    .arg(QLatin1String(c.name), QLatin1String(c.arguments), summary);
+    }
+    text += QStringLiteral(
+        "\n"
+        "Options (before the command):\n"
+        "  --folder DIR   folder of relative FILE names (default: the program's folder)\n"
+        "  --kind KIND    daily, weekly, timetables or workers (default: from the file\n"
+        "                 name: NNNN.ore, NNNN.set, Orari.pro, Dipendenti.pro)\n"
+        "  -h, --help     print this help\n"
+        "\n"
+        "Exit status: 0 done, 1 damage found (verify), 2 failure or bad usage.\n");
+    return text;
+}
+
+int fail(const QString& message) {
+    cli::writeErr(QStringLiteral("velmora-cli: %1\n").arg(message));
+    return kExitFailure;
+}
+
+int usageError(const QString& message) {
+    return fail(message + QStringLiteral("\nTry 'velmora-cli --help'."));
+}
+
+const Command* findCommand(const QString& name) {
+    for (const Command& c : kCommands)
+        if (name == QLatin1String(c.name)) return &c;
+    return nullptr;
+}
+
+QString commandUsage(const Command& c) {
+    return QStringLiteral("usage: velmora-cli [--folder DIR] [--kind KIND] %1 %2")
+        .arg(QLatin1String(c.name), QLatin1String(c.arguments));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // The command decides which application object to build, so the command
+    // line is read before there is one.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+
+    QCommandLineParser parser;
+    // Global options stand before the command; what follows it is the command's.
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    const QCommandLineOption folderOption(QStringLiteral("folder"), QString(),
+                                          QStringLiteral("DIR"));
+    const QCommandLineOption kindOption(QStringLiteral("kind"), QString(), QStringLiteral("KIND"));
+    const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    parser.addOptions({folderOption, kindOption, helpOption});
+    if (!parser.parse(arguments)) return usageError(parser.errorText());
+    if (parser.isSet(helpOption)) {
+        cli::writeOut(usage());
+        std::fflush(stdout);
+        return kExitOk;
+    }
+
+    const QStringList positional = parser.positionalArguments();
+    if (positional.isEmpty()) return usageError(QStringLiteral("no command given"));
+    const Command* command = findCommand(positional.first());
+    if (!command) return usageError(QStringLiteral("unknown command '%1'").arg(positional.first()));
+    const QStringList args = positional.mid(1);
+    if (!command->ownOptions) {
+        for (const QString& a : args)
+            if (a.startsWith(u'-') && a.size() > 1)
+                return usageError(QStringLiteral("options go before the command\n") +
+                                  commandUsage(*command));
+        if (args.size() < command->minArgs || args.size() > command->maxArgs)
+            return usageError(commandUsage(*command));
+    }
+
+    const std::unique_ptr<QCoreApplication> app =
+        command->makeApplication ? command->makeApplication(argc, argv)
+                                 : std::make_unique<QCoreApplication>(argc, argv);
+
+    cli::Options options;
+    options.folder = parser.isSet(folderOption) ? parser.value(folderOption)
+                                                : QCoreApplication::applicationDirPath();
+    options.kind = parser.value(kindOption);
+
+    try {
+        const int status = command->run(options, args);
+        if (std::fflush(stdout) != 0) return fail(QStringLiteral("cannot write the output"));
+        return status;
+    } catch (const cli::CliError& e) {
+        return fail(QString::fromStdString(e.what()));
+    } catch (const ArchiveError& e) {
+        return fail(QString::fromStdString(e.what()));
+    }
+}

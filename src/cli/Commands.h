@@ -1,0 +1,16 @@
+#pragma once
+// The commands of velmora-cli, one file each. main() owns the table that maps
+// a command name to one of these.
+
+#include "CliSupport.h"
+
+#include <QStringList>
+
+namespace cli {
+
+// dump FILE: every record as one JSON object per line.
+int runDump(const Options& options, const QStringList& args);
+// verify FILE: record count, incomplete last record, damaged length bytes.
+int runVerify(const Options& options, const QStringList& args);
+
+} // namespace cli

@@ -1,0 +1,291 @@
+// velmora-cli run as a user runs it, on copies of the sample archives: what
+// it prints, its exit status, and that it never creates or changes a file.
+#include "archive/ArchiveFiles.h"
+
+#include "archive/Record.h"
+#include "domain/ArchiveKinds.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace {
+
+using archive_files::expectedSamples;
+using archive_files::kSamples;
+using archive_files::readBytes;
+using archive_files::samplePath;
+using archive_files::writeBytes;
+
+struct CliRun {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+CliRun runCli(const QStringList& args) {
+    QProcess p;
+    p.start(QStringLiteral(VELMORA_BIN_DIR "/velmora-cli"), args);
+    CliRun r;
+    if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit) {
+        p.kill();
+        p.waitForFinished();
+        return r;
+    }
+    r.exitCode = p.exitCode();
+    r.out = p.readAllStandardOutput();
+    r.err = p.readAllStandardError();
+    return r;
+}
+
+QList<QByteArray> lines(const QByteArray& out) {
+    QList<QByteArray> result = out.split('\n');
+    if (!result.isEmpty() && result.last().isEmpty()) result.removeLast();
+    return result;
+}
+
+// Name, size and modification time of every file in a folder.
+std::map<QString, std::pair<QByteArray, QDateTime>> snapshot(const QString& folder) {
+    std::map<QString, std::pair<QByteArray, QDateTime>> files;
+    for (const QFileInfo& info :
+         QDir(folder).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden))
+        files[info.fileName()] = {readBytes(info.filePath()), info.lastModified()};
+    return files;
+}
+
+class CliTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        for (const char* name : kSamples)
+            ASSERT_TRUE(writeBytes(path(name), readBytes(samplePath(QString::fromLatin1(name)))));
+    }
+    QString path(const QString& name) const { return dir_.filePath(name); }
+    QString path(const char* name) const { return path(QString::fromLatin1(name)); }
+    QStringList inFolder(QStringList args) const {
+        return QStringList{QStringLiteral("--folder"), dir_.path()} + args;
+    }
+
+    QTemporaryDir dir_;
+};
+
+TEST_F(CliTest, DumpPrintsEveryFieldOfEveryRecordInRecordOrder) {
+    const QJsonObject expected = expectedSamples();
+    for (const char* name : kSamples) {
+        SCOPED_TRACE(name);
+        const TRecordLayout* layout = layoutForFileName(QString::fromLatin1(name));
+        ASSERT_NE(layout, nullptr);
+        const CliRun r = runCli(inFolder({QStringLiteral("dump"), QString::fromLatin1(name)}));
+        ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+        EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
+
+        const QJsonArray want = expected.value(QString::fromLatin1(name)).toArray();
+        const QList<QByteArray> got = lines(r.out);
+        ASSERT_EQ(got.size(), want.size());
+        for (qsizetype i = 0; i < got.size(); ++i) {
+            QJsonParseError error{};
+            const QJsonObject line = QJsonDocument::fromJson(got[i], &error).object();
+            ASSERT_EQ(error.error, QJsonParseError::NoError) << got[i].toStdString();
+            EXPECT_EQ(line.value(u"n").toInteger(), i + 1);
+            EXPECT_EQ(line.size(), static_cast<qsizetype>(layout->fields().size()) + 1);
+            const QJsonObject record = want.at(i).toObject();
+            for (const TFieldDef& f : layout->fields())
+                EXPECT_EQ(line.value(f.name).toString(), record.value(f.name).toString())
+                    << "record " << i + 1 << " field " << f.name.toStdString();
+
+            // The keys come as the record holds the fields, "n" first.
+            qsizetype at = got[i].indexOf("{\"n\": ");
+            EXPECT_EQ(at, 0);
+            for (const TFieldDef& f : layout->fields()) {
+                const qsizetype next = got[i].indexOf(('"' + f.name + "\": ").toUtf8(), at);
+                ASSERT_GT(next, at) << f.name.toStdString() << " out of order";
+                at = next;
+            }
+        }
+    }
+}
+
+TEST_F(CliTest, FileIsFoundByFolderOrAbsolutePathAndItsKindByNameOrOption) {
+    ASSERT_TRUE(writeBytes(path("copia.bin"), readBytes(path("Orari.pro"))));
+    ASSERT_TRUE(writeBytes(path("2030.ore"), readBytes(path("Orari.pro"))));
+    struct Case {
+        QStringList args;
+        QString firstName; // Nome of the first record, or Cognome of a worker
+        const TRecordLayout& layout;
+    } cases[] = {
+        {{QStringLiteral("dump"), path("2024.ore")},
+         QStringLiteral("Turno ordinario"),
+         TRecordLayout::daily()},
+        {{QStringLiteral("--folder=") + dir_.path(), QStringLiteral("dump"),
+          QStringLiteral("Dipendenti.pro")},
+         expectedSamples()[u"Dipendenti.pro"][0][u"Cognome"].toString(),
+         TRecordLayout::workers()},
+        {inFolder({QStringLiteral("--kind"), QStringLiteral("timetables"), QStringLiteral("dump"),
+                   QStringLiteral("copia.bin")}),
+         expectedSamples()[u"Orari.pro"][0][u"Nome"].toString(), TRecordLayout::timetables()},
+        // An explicit kind wins over the name.
+        {inFolder({QStringLiteral("--kind"), QStringLiteral("timetables"), QStringLiteral("dump"),
+                   QStringLiteral("2030.ore")}),
+         expectedSamples()[u"Orari.pro"][0][u"Nome"].toString(), TRecordLayout::timetables()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args.join(u' ').toStdString());
+        const CliRun r = runCli(c.args);
+        ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+        const QJsonObject first = QJsonDocument::fromJson(lines(r.out).value(0)).object();
+        const QString key =
+            first.contains(u"Cognome") ? QStringLiteral("Cognome") : QStringLiteral("Nome");
+        EXPECT_EQ(first.value(key).toString(), c.firstName);
+        EXPECT_EQ(first.size(), static_cast<qsizetype>(c.layout.fields().size()) + 1);
+        EXPECT_EQ(lines(r.out).size(), 2);
+    }
+}
+
+TEST_F(CliTest, DumpEscapesWhatJsonNeedsAndWritesUtf8) {
+    const QString texts[] = {
+        QStringLiteral("say \"hi\" \\ bye"),
+        QStringLiteral("a\tb\x01"
+                       "c\x1f"
+                       "d"),
+        QStringLiteral("riga 1\r\nriga 2"),
+        QStringLiteral("più € Ÿ „x“ ß"),
+        QStringLiteral("</script> \x7f"),
+    };
+    TRecord record(TRecordLayout::daily());
+    const char* fields[] = {"Nome", "Sede", "Disposizioni", "Annotazioni", "Desc03"};
+    for (int i = 0; i < 5; ++i)
+        record.setText(QString::fromLatin1(fields[i]), texts[i]);
+    ASSERT_TRUE(writeBytes(path("2031.ore"), record.bytes()));
+
+    const CliRun r = runCli(inFolder({QStringLiteral("dump"), QStringLiteral("2031.ore")}));
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QList<QByteArray> out = lines(r.out);
+    ASSERT_EQ(out.size(), 1);
+    EXPECT_TRUE(r.out.contains("pi\xc3\xb9 \xe2\x82\xac")) << "not UTF-8: " << r.out.toStdString();
+    // JSON allows no raw control character inside a string; lenient readers
+    // accept them, so look at the bytes themselves.
+    for (const char c : out[0])
+        EXPECT_GE(static_cast<unsigned char>(c), 0x20) << "raw control byte " << int(c);
+    QJsonParseError error{};
+    const QJsonObject line = QJsonDocument::fromJson(out[0], &error).object();
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << r.out.toStdString();
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(line.value(QString::fromLatin1(fields[i])).toString(), texts[i]) << fields[i];
+}
+
+TEST_F(CliTest, VerifyCountsTheRecordsOfCleanArchives) {
+    const QJsonObject expected = expectedSamples();
+    for (const char* name : kSamples) {
+        SCOPED_TRACE(name);
+        const CliRun r = runCli(inFolder({QStringLiteral("verify"), QString::fromLatin1(name)}));
+        EXPECT_EQ(r.exitCode, 0) << r.out.toStdString() << r.err.toStdString();
+        const auto records = expected.value(QString::fromLatin1(name)).toArray().size();
+        EXPECT_TRUE(r.out.contains("records: " + QByteArray::number(records) + '\n'))
+            << r.out.toStdString();
+        EXPECT_TRUE(r.out.contains("trailing bytes: 0\n")) << r.out.toStdString();
+    }
+}
+
+TEST_F(CliTest, VerifyReportsDamagedLengthBytesAndAnIncompleteRecord) {
+    const QByteArray original = readBytes(path("2024.ore"));
+    const int record2 = 5220;
+    struct Case {
+        const char* what;
+        std::map<int, char> lengthBytes; // offset in the file -> length byte
+        int trailing;
+        std::vector<QByteArray> reported;
+    } cases[] = {
+        {"length byte", {{record2 + 113, '\xc8'}}, 0, {"record 2 field Sede: length 200"}},
+        {"incomplete record", {}, 3, {"trailing bytes: 3\n"}},
+        {"both, in two records",
+         {{0, '\x33'}, {record2 + 5219 - 250, '\xff'}},
+         5219,
+         {"record 1 field Nome: length 51", "record 2 field Desc03: length 255",
+          "trailing bytes: 5219\n"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QByteArray damaged = original + QByteArray(c.trailing, 'z');
+        for (const auto& [offset, length] : c.lengthBytes)
+            damaged[offset] = length;
+        ASSERT_TRUE(writeBytes(path("2025.ore"), damaged));
+
+        const CliRun r = runCli(inFolder({QStringLiteral("verify"), QStringLiteral("2025.ore")}));
+        EXPECT_EQ(r.exitCode, 1) << r.out.toStdString() << r.err.toStdString();
+        EXPECT_TRUE(r.out.contains("records: 2\n")) << r.out.toStdString();
+        for (const QByteArray& line : c.reported)
+            EXPECT_TRUE(r.out.contains(line)) << line.toStdString() << " in\n"
+                                              << r.out.toStdString();
+        EXPECT_EQ(r.out.count("exceeds capacity"), static_cast<qsizetype>(c.lengthBytes.size()));
+
+        // dump still reads a damaged archive, clamping the length bytes.
+        const CliRun dump = runCli(inFolder({QStringLiteral("dump"), QStringLiteral("2025.ore")}));
+        EXPECT_EQ(dump.exitCode, 0) << dump.err.toStdString();
+        EXPECT_EQ(lines(dump.out).size(), 2);
+        EXPECT_EQ(readBytes(path("2025.ore")), damaged);
+    }
+}
+
+TEST_F(CliTest, FailuresExitWithTwoAndCreateNothing) {
+    ASSERT_TRUE(writeBytes(path("notes.txt"), "x"));
+    const QString binDir = QStringLiteral(VELMORA_BIN_DIR);
+    const QStringList cases[] = {
+        inFolder({QStringLiteral("dump"), QStringLiteral("1999.ore")}),
+        inFolder({QStringLiteral("verify"), QStringLiteral("1999.set")}),
+        inFolder({QStringLiteral("dump"), QStringLiteral("Nuovi/Orari.pro")}),
+        inFolder({QStringLiteral("dump"), QStringLiteral("notes.txt")}),
+        inFolder({QStringLiteral("--kind"), QStringLiteral("monthly"), QStringLiteral("dump"),
+                  QStringLiteral("2024.ore")}),
+        inFolder({QStringLiteral("--kind"), QStringLiteral("daily"), QStringLiteral("verify"),
+                  QStringLiteral(".")}),
+        inFolder({}),
+        inFolder({QStringLiteral("list"), QStringLiteral("2024.ore")}),
+        inFolder({QStringLiteral("dump")}),
+        inFolder({QStringLiteral("dump"), QStringLiteral("2024.ore"), QStringLiteral("2024.set")}),
+        {QStringLiteral("--colour"), QStringLiteral("dump"), path("2024.ore")},
+        {QStringLiteral("dump"), QStringLiteral("--folder")},
+        // Global options go before the command.
+        {QStringLiteral("dump"), QStringLiteral("--kind"), QStringLiteral("daily"),
+         path("2024.ore")},
+        // Without --folder a relative name is looked for beside the program.
+        {QStringLiteral("dump"), QStringLiteral("1987.ore")},
+    };
+    const auto before = snapshot(dir_.path());
+    for (const QStringList& args : cases) {
+        SCOPED_TRACE(args.join(u' ').toStdString());
+        const CliRun r = runCli(args);
+        EXPECT_EQ(r.exitCode, 2);
+        EXPECT_TRUE(r.out.isEmpty()) << r.out.toStdString();
+        EXPECT_TRUE(r.err.startsWith("velmora-cli: ")) << r.err.toStdString();
+    }
+    EXPECT_EQ(snapshot(dir_.path()), before);
+    EXPECT_FALSE(QFileInfo::exists(binDir + QStringLiteral("/1987.ore")));
+
+    const CliRun r = runCli({QStringLiteral("verify"), QStringLiteral("1987.ore")});
+    EXPECT_TRUE(r.err.contains(QDir(binDir).canonicalPath().toUtf8())) << r.err.toStdString();
+}
+
+TEST_F(CliTest, HelpListsTheCommands) {
+    const CliRun r = runCli({QStringLiteral("--help")});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(r.out.contains("dump FILE")) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains("verify FILE")) << r.out.toStdString();
+}
+
+TEST_F(CliTest, CommandsNeverChangeTheArchives) {
+    QByteArray damaged = readBytes(path("2024.set")) + QByteArray(7, '\0');
+    damaged[843] = '\x09';
+    ASSERT_TRUE(writeBytes(path("2026.set"), damaged));
+    const auto before = snapshot(dir_.path());
+    for (const QString& name : QDir(dir_.path()).entryList(QDir::Files))
+        for (const char* command : {"dump", "verify"})
+            runCli(inFolder({QString::fromLatin1(command), name}));
+    EXPECT_EQ(snapshot(dir_.path()), before);
+}
+
+} // namespace
