@@ -6,6 +6,8 @@
 #include "TfrmPassword.h"
 #include "screens/common/Screens.h"
 #include "screens/common/TfrmCalendario.h"
+#include "screens/daily/TfrmAnteprimaTurno.h"
+#include "screens/daily/TfrmStampaTurno.h"
 #include "screens/daily/TfrmTurni.h"
 
 #include <functional>
@@ -26,6 +28,8 @@ const std::vector<Entry>& registry() {
         {[] { return new TfrmMenuRegistro; }, true},
         {[] { return new TfrmTurni; }, true},
         {[] { return new TfrmCalendario; }, false},
+        {[] { return new TfrmStampaTurno; }, false},
+        {[] { return new TfrmAnteprimaTurno; }, false},
     };
     return table;
 }

@@ -1,6 +1,7 @@
 // velmora-cli: the archives from the command line. Every command only reads
 // the archives: none is ever created or changed from here.
 #include "Commands.h"
+#include "PdfCommand.h"
 
 #include "archive/RecordArchive.h"
 
@@ -30,9 +31,7 @@ struct Command {
     std::unique_ptr<QCoreApplication> (*makeApplication)(int& argc, char** argv);
 };
 
-// One entry per command, each implemented in its own file. The printed
-// sheets ("pdf") come next: add their entry here and their file to
-// CMakeLists.txt; nothing else in this file changes.
+// One entry per command, each implemented in its own file.
 const Command kCommands[] = {
     {"dump", "FILE", "print every record as one JSON object per line", 1, 1, false, cli::runDump,
      nullptr},
@@ -40,6 +39,10 @@ const Command kCommands[] = {
      "print the record count, the bytes of an incomplete last record and every\n"
      "length byte beyond its field's capacity; exit 1 when any is found",
      1, 1, false, cli::runVerify, nullptr},
+    {"pdf", "daily --year YYYY N -o FILE.pdf",
+     "write the printed sheet of record N of that year's daily archive (YYYY.ore)\n"
+     "as a one-page PDF",
+     1, 8, true, cli::runPdf, cli::makePdfApplication},
 };
 
 QString usage() {

@@ -1,5 +1,7 @@
 #include "TfrmTurni.h"
 
+#include "TfrmAnteprimaTurno.h"
+#include "TfrmStampaTurno.h"
 #include "archive/Text.h"
 #include "screens/common/DateBox.h"
 #include "screens/common/EditorChrome.h"
@@ -23,9 +25,9 @@ const std::vector<EditorButton>& tools() {
         {"btnSalva", "document-save", "Salva", "Salva la scheda corrente in archivio.", true},
         {"btnTrova", "edit-find", "Trova", "Trova una scheda in archivio.", false},
         {"btnAllega", "mail-attachment", "Allega", "Allega file alla scheda corrente.", false},
-        {"btnStampa", "document-print", "Stampa", "Stampa la scheda corrente.", false},
+        {"btnStampa", "document-print", "Stampa", "Stampa la scheda corrente.", true},
         {"btnAnteprima", "document-print-preview", "Anteprima",
-         "Visualizza l'anteprima di stampa della scheda corrente.", false},
+         "Visualizza l'anteprima di stampa della scheda corrente.", true},
         {"btnEsporta", "x-office-spreadsheet", "Esporta",
          "Esporta le schede in archivio in un file di Microsoft Excel.", false},
         {"btnGuida", "help-contents", "Guida", "Visualizza la guida in linea.", false},
@@ -110,6 +112,8 @@ TfrmTurni::TfrmTurni(QWidget* parent) : RecordEditor(TRecordLayout::daily(), par
     onClick(this, "cmdAvanti", [this] { cmdAvantiClick(); });
     onClick(this, "cmdUltimo", [this] { cmdUltimoClick(); });
     onClick(this, "impData", [this] { impDataClick(); });
+    onClick(this, "btnStampa", [this] { btnStampaClick(); });
+    onClick(this, "btnAnteprima", [this] { btnAnteprimaClick(); });
 
     // Enter walks the fields; txtData has no step of its own (its keys open
     // the picker), so its filter goes on after the chain's.
@@ -230,4 +234,14 @@ void TfrmTurni::impDataClick() {
     TfrmCalendario picker(this);
     FormKit::child<QLabel>(&picker, "lblMemory")->setText(QStringLiteral("turni"));
     showModal(picker);
+}
+
+void TfrmTurni::btnStampaClick() {
+    TfrmStampaTurno sheet(this);
+    showModal(sheet);
+}
+
+void TfrmTurni::btnAnteprimaClick() {
+    TfrmAnteprimaTurno sheet(this);
+    showModal(sheet);
 }

@@ -14,6 +14,9 @@ public:
     QString archivePath() const override;
     // Opens the date picker for txtData.
     void impDataClick();
+    // Open the daily sheet's print and preview screens over this editor.
+    void btnStampaClick();
+    void btnAnteprimaClick();
 
 private:
     void buildForm();

@@ -1,0 +1,123 @@
+#include "Printing.h"
+
+#include "Render.h"
+
+#include <QAction>
+#include <QIcon>
+#include <QPrintDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include <functional>
+
+namespace report {
+
+namespace {
+
+// Prints on the printer the user picks; "print to file" gives a PDF.
+void printWithDialog(const PreparedReport& report, QWidget* parent) {
+    QPrinter printer(QPrinter::HighResolution);
+    setUpPrinter(printer, report);
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QStringLiteral("Stampa"));
+    if (dialog.exec() != QDialog::Accepted) return;
+    // The dialog may have offered other paper; the sheets are A4 as designed.
+    setUpPrinter(printer, report);
+    paintReport(report, printer);
+}
+
+class SystemPrinting : public Printing {
+  public:
+    void print(const PreparedReport& report, QWidget* parent) override {
+        printWithDialog(report, parent);
+    }
+    void preview(const PreparedReport& report, QWidget* parent) override {
+        PreviewWindow window(report, parent);
+        window.exec();
+    }
+};
+
+std::unique_ptr<Printing>& slot() {
+    static std::unique_ptr<Printing> printing = std::make_unique<SystemPrinting>();
+    return printing;
+}
+
+} // namespace
+
+Printing& Printing::current() {
+    return *slot();
+}
+
+void Printing::install(std::unique_ptr<Printing> printing) {
+    slot() = printing ? std::move(printing) : std::make_unique<SystemPrinting>();
+}
+
+void print(const Report& report, QWidget* parent) {
+    Printing::current().print(report.prepared(), parent);
+}
+
+void showPreview(const Report& report, QWidget* parent) {
+    Printing::current().preview(report.prepared(), parent);
+}
+
+void setUpPrinter(QPrinter& printer, const PreparedReport& report) {
+    printer.setFullPage(true);
+    printer.setPageLayout(pageLayout(report));
+}
+
+PreviewWindow::PreviewWindow(const PreparedReport& report, QWidget* parent)
+    : QDialog(parent), report_(report), printer_(std::make_unique<QPrinter>()) {
+    setObjectName(QStringLiteral("PreviewWindow"));
+    setWindowTitle(QStringLiteral(" Anteprima di stampa"));
+    setModal(true);
+    setUpPrinter(*printer_, report_);
+
+    view_ = new QPrintPreviewWidget(printer_.get(), this);
+    view_->setObjectName(QStringLiteral("pages"));
+    connect(view_, &QPrintPreviewWidget::paintRequested, this,
+            [this](QPrinter* printer) { paintReport(report_, *printer); });
+
+    auto* bar = new QToolBar(this);
+    bar->setObjectName(QStringLiteral("tools"));
+    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    struct Button {
+        const char* name;
+        const char* icon;
+        const char* text;
+        std::function<void()> run;
+    };
+    const Button buttons[] = {
+        {"actStampa", "document-print", "Stampa", [this] { printWithDialog(report_, this); }},
+        {"actZoomPiu", "zoom-in", "Ingrandisci", [this] { view_->zoomIn(); }},
+        {"actZoomMeno", "zoom-out", "Riduci", [this] { view_->zoomOut(); }},
+        {"actAdatta", "zoom-fit-best", "Pagina intera", [this] { view_->fitInView(); }},
+        {"actSchermo", "view-fullscreen", "Schermo intero", [this] { toggleFullScreen(); }},
+        {"actChiudi", "window-close", "Chiudi", [this] { reject(); }},
+    };
+    for (const Button& b : buttons) {
+        QAction* a = bar->addAction(QIcon::fromTheme(QString::fromLatin1(b.icon)),
+                                    QString::fromUtf8(b.text));
+        a->setObjectName(QString::fromLatin1(b.name));
+        connect(a, &QAction::triggered, this, b.run);
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(bar);
+    layout->addWidget(view_, 1);
+    resize(1000, 760);
+}
+
+PreviewWindow::~PreviewWindow() = default;
+
+void PreviewWindow::toggleFullScreen() {
+    if (isFullScreen())
+        showNormal();
+    else
+        showFullScreen();
+}
+
+} // namespace report

@@ -1,0 +1,68 @@
+#pragma once
+// The seam between prepared pages and the outside: the system's print dialog
+// and printer, and the preview window. Tests install a recording
+// implementation and look at the pages instead of paper.
+
+#include "Report.h"
+
+#include <QDialog>
+
+#include <memory>
+#include <vector>
+
+class QPrintPreviewWidget;
+class QPrinter;
+
+namespace report {
+
+class Printing {
+  public:
+    virtual ~Printing() = default;
+    // Asks the user for a printer (or a file) and prints every page; a
+    // cancelled dialog prints nothing.
+    virtual void print(const PreparedReport& report, QWidget* parent) = 0;
+    // Shows the pages in the preview window, modal over `parent`, and
+    // returns when the user closes it.
+    virtual void preview(const PreparedReport& report, QWidget* parent) = 0;
+
+    static Printing& current();
+    // Installs a replacement (tests); nullptr restores the system's.
+    static void install(std::unique_ptr<Printing> printing);
+};
+
+// The engine's two outputs of a prepared report, through the seam.
+void print(const Report& report, QWidget* parent);
+void showPreview(const Report& report, QWidget* parent);
+
+// Keeps what it was asked to print and preview.
+class RecordingPrinting : public Printing {
+  public:
+    std::vector<PreparedReport> printed;
+    std::vector<PreparedReport> previewed;
+    void print(const PreparedReport& report, QWidget*) override { printed.push_back(report); }
+    void preview(const PreparedReport& report, QWidget*) override { previewed.push_back(report); }
+};
+
+// Sets a printer to the report's paper and orientation, painting from the
+// paper's corner.
+void setUpPrinter(QPrinter& printer, const PreparedReport& report);
+
+// The preview window: the pages, and only the buttons to print, zoom, go
+// full screen and close.
+class PreviewWindow : public QDialog {
+    Q_OBJECT
+  public:
+    PreviewWindow(const PreparedReport& report, QWidget* parent = nullptr);
+    ~PreviewWindow() override;
+
+    QPrintPreviewWidget* pages() const { return view_; }
+
+  private:
+    void toggleFullScreen();
+
+    PreparedReport report_;
+    std::unique_ptr<QPrinter> printer_;
+    QPrintPreviewWidget* view_ = nullptr;
+};
+
+} // namespace report

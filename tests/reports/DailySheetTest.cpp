@@ -1,0 +1,232 @@
+// The daily sheet screens: what the printed and previewed page shows, read
+// from the editor's controls as they are on screen.
+#include "reports/Printing.h"
+#include "screens/ScreenFixture.h"
+#include "screens/daily/TfrmAnteprimaTurno.h"
+#include "screens/daily/TfrmStampaTurno.h"
+#include "screens/daily/TfrmTurni.h"
+
+#include <QFile>
+#include <QPrintPreviewWidget>
+#include <QPushButton>
+
+namespace {
+
+using namespace report;
+
+const QString kFooter = QStringLiteral("Stampa eseguita in data 05/03/2024 alle ore 09:30:15");
+
+bool isAttachment(const QString& field) {
+    return field.startsWith(QLatin1String("File")) || field.startsWith(QLatin1String("Desc"));
+}
+
+class DailySheet : public ScreenTest {
+  protected:
+    TfrmTurni* editor = nullptr;
+    RecordingPrinting* printing = nullptr;
+
+    void SetUp() override {
+        ScreenTest::SetUp();
+        auto p = std::make_unique<RecordingPrinting>();
+        printing = p.get();
+        Printing::install(std::move(p));
+        editor = qobject_cast<TfrmTurni*>(screen("TfrmTurni"));
+        control<QLabel>("TfrmTurni", "lblFile")->setText(path("2024.ore"));
+        editor->show();
+    }
+    void TearDown() override {
+        Printing::install(nullptr);
+        ScreenTest::TearDown();
+    }
+    QLineEdit* box(const QString& name) const { return control("TfrmTurni", name); }
+
+    // Presses the editor's button, then the sheet screen's action button.
+    void press(const char* editorButton, const char* sheetButton = "btnStampa") {
+        modal->scripts.push_back([sheetButton](QDialog& d) {
+            FormKit::child<QAbstractButton>(&d, QString::fromLatin1(sheetButton))->click();
+        });
+        click("TfrmTurni", QString::fromLatin1(editorButton));
+    }
+    // The one page printed through "Stampa".
+    PreparedPage printedPage() {
+        press("btnStampa");
+        EXPECT_EQ(printing->printed.size(), 1u);
+        EXPECT_EQ(printing->printed.back().pages.size(), 1u);
+        return printing->printed.back().pages.front();
+    }
+    static QString textOf(const PreparedPage& page, const QString& name) {
+        const TextBox* b = page.text(name);
+        EXPECT_NE(b, nullptr) << name.toStdString();
+        return b ? b->text() : QString();
+    }
+};
+
+TEST_F(DailySheet, EveryBoxShowsTheTrimmedTextOfItsControl) {
+    QStringList fields;
+    for (const TFieldDef& f : TRecordLayout::daily().fields())
+        if (!isAttachment(f.name)) fields << f.name;
+    // Blanks around a text that fits the box's length: "Data testo è" and the
+    // like, cut to the length less the three blanks.
+    QHash<QString, QString> typed;
+    for (const QString& f : fields) {
+        QLineEdit* control = box("txt" + f);
+        typed[f] = (f + " testo è").left(control->maxLength() - 3);
+        control->setText(" \t" + typed[f] + " ");
+        ASSERT_EQ(control->text().size(), typed[f].size() + 3) << f.toStdString();
+    }
+    // Several workers in one slot, longer than the box is wide: one line.
+    const QString workers = QStringLiteral("Rossi Mario, Esposito Chiara, Bianchi Anna, "
+                                           "Verdi Giuseppe, Russo Francesca, Colombo Luca");
+    box("txtLavoratore07")->setText(workers);
+
+    const PreparedPage page = printedPage();
+    for (const QString& f : fields) {
+        const QString expected = f == u"Data"           ? "DATA:  " + typed[f] + " "
+                                 : f == u"Lavoratore07" ? workers
+                                                        : typed[f];
+        EXPECT_EQ(textOf(page, "tit" + f), expected) << f.toStdString();
+    }
+    EXPECT_EQ(page.text("titLavoratore07")->lines.size(), 1);
+    EXPECT_EQ(textOf(page, "txtCalce"), kFooter);
+    // Nothing else on the page is filled by the program.
+    const auto named = std::count_if(page.texts.begin(), page.texts.end(),
+                                     [](const TextBox& t) { return !t.name.isEmpty(); });
+    EXPECT_EQ(named, fields.size() + 1);
+}
+
+TEST_F(DailySheet, FreshScreenPrintsEmptyBoxesAndTheBareDateLine) {
+    const PreparedPage page = printedPage();
+    for (const TextBox& t : page.texts) {
+        if (t.name.isEmpty() || t.name == u"txtCalce") continue;
+        EXPECT_EQ(t.text(), t.name == u"titData" ? QStringLiteral("DATA:   ") : QString())
+            << t.name.toStdString();
+    }
+    EXPECT_EQ(textOf(page, "txtCalce"), kFooter);
+}
+
+TEST_F(DailySheet, SlotsKeepTheirRowsAndBoxesTheirPlaceAndFont) {
+    // Slots 2 and 5 filled, 3 and 4 left empty between them.
+    for (const char* slot : {"02", "05"}) {
+        box(QStringLiteral("txtInizio") + slot)->setText("08:00");
+        box(QStringLiteral("txtLavoratore") + slot)->setText(QStringLiteral("Turnista ") + slot);
+    }
+    const PreparedPage page = printedPage();
+    EXPECT_EQ(page.paperMm, QSizeF(297, 210));
+
+    struct Expected {
+        const char* name;
+        QRectF mm; // on the paper: the template's place plus the 10 mm margin
+        double points;
+        HAlign align;
+        const char* text;
+    };
+    const Expected table[] = {
+        {"titNome", {11, 11, 221.8, 7.2}, 12, HAlign::Left, ""},
+        {"titData", {236, 11, 49.8, 7.2}, 12, HAlign::Right, "DATA:   "},
+        {"titInizio01", {12, 27, 31.8, 4.4}, 9, HAlign::Center, ""},
+        {"titInizio02", {12, 34, 31.8, 4.4}, 9, HAlign::Center, "08:00"},
+        {"titLavoratore02", {81, 34, 105.5, 4.4}, 9, HAlign::Left, "Turnista 02"},
+        {"titInizio03", {12, 41, 31.8, 4.4}, 9, HAlign::Center, ""},
+        {"titLavoratore04", {81, 48, 105.5, 4.4}, 9, HAlign::Left, ""},
+        {"titInizio05", {12, 55, 31.8, 4.4}, 9, HAlign::Center, "08:00"},
+        {"titLavoratore05", {81, 55, 105.5, 4.4}, 9, HAlign::Left, "Turnista 05"},
+        {"titFine12", {46, 104, 31.8, 4.4}, 9, HAlign::Center, ""},
+        {"titAttivita12", {190, 104, 94.5, 4.4}, 9, HAlign::Left, ""},
+        {"titPeriodo", {12, 123, 127, 4.4}, 9, HAlign::Center, ""},
+        {"titSede", {146, 123, 139, 4.4}, 9, HAlign::Center, ""},
+        {"titDisposizioni", {13, 141, 271.5, 4.4}, 9, HAlign::Left, ""},
+        {"titAnnotazioni", {13, 158, 271.5, 4.4}, 9, HAlign::Left, ""},
+        {"txtCalce", {12, 193, 273, 4.2}, 8, HAlign::Center, ""},
+    };
+    for (const Expected& e : table) {
+        SCOPED_TRACE(e.name);
+        const TextBox* b = page.text(QString::fromLatin1(e.name));
+        ASSERT_NE(b, nullptr);
+        EXPECT_EQ(b->mm, e.mm);
+        EXPECT_EQ(b->font, (Font{QStringLiteral("Arial"), e.points, false}));
+        EXPECT_EQ(b->hAlign, e.align);
+        EXPECT_EQ(b->vAlign, VAlign::Center);
+        if (QLatin1String(e.name) != QLatin1String("txtCalce")) {
+            EXPECT_EQ(b->text(), QString::fromUtf8(e.text));
+        }
+    }
+}
+
+TEST_F(DailySheet, PreviewShowsTheSamePageThatIsPrinted) {
+    box("txtNome")->setText("Turno ordinario");
+    box("txtLavoratore01")->setText("Rossi Mario");
+    press("btnStampa");
+    press("btnAnteprima");
+    EXPECT_EQ(modal->shownScreens, (QStringList{"TfrmStampaTurno", "TfrmAnteprimaTurno"}));
+    ASSERT_EQ(printing->printed.size(), 1u);
+    ASSERT_EQ(printing->previewed.size(), 1u);
+    EXPECT_EQ(printing->previewed[0], printing->printed[0]);
+    EXPECT_EQ(printing->printed[0].orientation, Orientation::Landscape);
+
+    // The production preview window lays out that one landscape page.
+    PreviewWindow window(printing->previewed[0]);
+    window.pages()->updatePreview();
+    EXPECT_EQ(window.pages()->pageCount(), 1);
+    EXPECT_EQ(window.pages()->orientation(), QPageLayout::Landscape);
+}
+
+TEST_F(DailySheet, AnnullaPrintsNothingAndLeavesTheEditorAsItWas) {
+    box("txtNome")->setText("Turno ordinario");
+    for (const char* button : {"btnStampa", "btnAnteprima"}) {
+        press(button, "btnAnnulla");
+        EXPECT_TRUE(printing->printed.empty());
+        EXPECT_TRUE(printing->previewed.empty());
+        EXPECT_EQ(box("txtNome")->text(), "Turno ordinario");
+        EXPECT_TRUE(control<QLabel>("TfrmTurni", "lblPosizione")->text().isEmpty());
+    }
+    EXPECT_EQ(modal->shownScreens.size(), 2);
+}
+
+TEST_F(DailySheet, PrintsTheScreenNotTheArchiveAndNeverWritesIt) {
+    ASSERT_TRUE(QFile::copy(QStringLiteral(VELMORA_TEST_DATA "/2024.ore"), path("2024.ore")));
+    QFile::setPermissions(path("2024.ore"), QFile::ReadOwner | QFile::WriteOwner);
+    QFile before(path("2024.ore"));
+    ASSERT_TRUE(before.open(QIODevice::ReadOnly));
+    const QByteArray bytes = before.readAll();
+    before.close();
+
+    editor->cmdPrimoClick();
+    ASSERT_EQ(box("txtNome")->text(), "Turno ordinario");
+    box("txtSede")->setText("Sede cambiata, non salvata");
+    box("txtLavoratore02")->clear();
+
+    const PreparedPage page = printedPage();
+    EXPECT_EQ(textOf(page, "titNome"), "Turno ordinario");
+    EXPECT_EQ(textOf(page, "titData"), "DATA:  04/03/2024 ");
+    EXPECT_EQ(textOf(page, "titSede"), "Sede cambiata, non salvata");
+    EXPECT_EQ(textOf(page, "titLavoratore01"), "Rossi Mario, Esposito Chiara");
+    EXPECT_EQ(textOf(page, "titLavoratore02"), "");
+
+    QFile after(path("2024.ore"));
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), bytes);
+}
+
+TEST(DailySheetScreens, CaptionsAndButtons) {
+    struct Expected {
+        std::function<QDialog*()> create;
+        const char* name;
+        const char* caption;
+        const char* action;
+    };
+    const Expected table[] = {
+        {[] { return new TfrmStampaTurno; }, "TfrmStampaTurno", " Stampa scheda", "Stampa"},
+        {[] { return new TfrmAnteprimaTurno; }, "TfrmAnteprimaTurno", " Anteprima di stampa",
+         "Mostra anteprima"},
+    };
+    for (const Expected& e : table) {
+        std::unique_ptr<QDialog> screen(e.create());
+        EXPECT_EQ(screen->objectName(), e.name);
+        EXPECT_EQ(screen->windowTitle(), e.caption);
+        EXPECT_EQ(FormKit::child<QPushButton>(screen.get(), "btnStampa")->text(), e.action);
+        EXPECT_EQ(FormKit::child<QPushButton>(screen.get(), "btnAnnulla")->text(), "Annulla");
+        EXPECT_FALSE(screen->windowFlags() & Qt::WindowCloseButtonHint);
+    }
+}
+
+} // namespace
