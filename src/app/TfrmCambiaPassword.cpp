@@ -1,6 +1,7 @@
 #include "TfrmCambiaPassword.h"
 
 #include "Crypt.h"
+#include "PasswordWindow.h"
 #include "TfrmPassword.h"
 #include "archive/Text.h"
 #include "screens/common/FormKit.h"
@@ -53,28 +54,12 @@ QString s(const char* text) {
 
 TfrmCambiaPassword::TfrmCambiaPassword(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("TfrmCambiaPassword"));
-    setWindowTitle(QStringLiteral(" Cambia password"));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setWindowIcon(FormKit::icon(QStringLiteral("dialog-password")));
-
-    auto* page = new QVBoxLayout(this);
-    page->setSizeConstraint(QLayout::SetFixedSize);
-    page->setContentsMargins(20, 18, 20, 16);
-    page->setSpacing(14);
-
-    auto* body = new QHBoxLayout;
-    body->setSpacing(16);
-    QLabel* picture = FormKit::label(this, QStringLiteral("imgLucchetto"), {});
-    picture->setPixmap(FormKit::icon(QStringLiteral("dialog-password")).pixmap(64, 64));
-    picture->setAlignment(Qt::AlignTop);
-    body->addWidget(picture);
+    auto [page, body] = passwordWindow(this, QStringLiteral(" Cambia password"));
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(4);
-    QLabel* title =
-        FormKit::label(this, QStringLiteral("lblTitolo"), QStringLiteral("Cambia password"));
-    title->setStyleSheet(QStringLiteral("font-size: 15pt; font-weight: bold; color: #1d3d6b;"));
+    QLabel* title = passwordTitle(this, QStringLiteral("Cambia password"));
     grid->addWidget(title, 0, 0, 1, 2);
     int row = 1;
     for (const Field& f : kFields) {

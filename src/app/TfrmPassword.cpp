@@ -1,6 +1,7 @@
 #include "TfrmPassword.h"
 
 #include "Crypt.h"
+#include "PasswordWindow.h"
 #include "archive/Text.h"
 #include "screens/common/FormKit.h"
 #include "screens/common/Platform.h"
@@ -8,14 +9,10 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 namespace {
 
@@ -32,48 +29,13 @@ QString readStoredPassword(QLabel* scratch) {
     return vtext::trimmed(scratch->text());
 }
 
-QPushButton* commandButton(QWidget* parent, const QString& name, const QString& text) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    // Enter on a focused button presses it, as on the desktop the program
-    // comes from; Enter in the password box is handled by the box itself.
-    b->setAutoDefault(true);
-    b->setMinimumWidth(std::max(90, b->sizeHint().width() + 20));
-    return b;
-}
-
-void centreOnScreen(QWidget* screen) {
-    QScreen* display = QGuiApplication::primaryScreen();
-    if (!display) return;
-    screen->adjustSize();
-    QRect frame = screen->frameGeometry();
-    frame.moveCenter(display->availableGeometry().center());
-    screen->move(frame.topLeft());
-}
-
 TfrmPassword::TfrmPassword(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("TfrmPassword"));
-    setWindowTitle(QStringLiteral(" Velmora - Accesso"));
-    // Fixed size, a title and no buttons on it.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setWindowIcon(FormKit::icon(QStringLiteral("dialog-password")));
-
-    auto* page = new QVBoxLayout(this);
-    page->setSizeConstraint(QLayout::SetFixedSize);
-    page->setContentsMargins(20, 18, 20, 16);
-    page->setSpacing(14);
-
-    auto* body = new QHBoxLayout;
-    body->setSpacing(16);
-    QLabel* picture = FormKit::label(this, QStringLiteral("imgLucchetto"), {});
-    picture->setPixmap(FormKit::icon(QStringLiteral("dialog-password")).pixmap(64, 64));
-    picture->setAlignment(Qt::AlignTop);
-    body->addWidget(picture);
+    auto [page, body] = passwordWindow(this, QStringLiteral(" Velmora - Accesso"));
 
     auto* entry = new QVBoxLayout;
     entry->setSpacing(6);
-    QLabel* title = FormKit::label(this, QStringLiteral("lblTitolo"), QStringLiteral("Velmora"));
-    title->setStyleSheet(QStringLiteral("font-size: 15pt; font-weight: bold; color: #1d3d6b;"));
+    QLabel* title = passwordTitle(this, QStringLiteral("Velmora"));
     entry->addWidget(title);
     entry->addWidget(FormKit::label(this, QStringLiteral("lblRigo05"),
                                     QStringLiteral("Immetti la password e premi OK.")));

@@ -39,8 +39,3 @@ class TfrmPassword : public QWidget {
 // read or a value that is not hexadecimal.
 QString readStoredPassword(QLabel* scratch);
 
-// Puts a fixed-size password screen in the middle of the screen.
-void centreOnScreen(QWidget* screen);
-// A push button of the password screens; Enter on it presses it, as on the
-// desktop the program comes from.
-QPushButton* commandButton(QWidget* parent, const QString& name, const QString& text);
