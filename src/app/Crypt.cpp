@@ -1,14 +1,12 @@
 #include "Crypt.h"
 
+#include "IniText.h"
+#include "archive/AtomicSave.h"
 #include "archive/Text.h"
 #include "domain/Environment.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <QSettings>
-#include <QStringList>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdint>
@@ -83,7 +81,16 @@ QString storedForm(QStringView typed) {
 
 namespace PasswordStore {
 namespace {
-const QString kKey = QStringLiteral("Accesso/Valore");
+constexpr QByteArrayView kSection = "Accesso";
+constexpr QByteArrayView kKey = "Valore";
+
+QByteArray readStore(const QString& store) {
+    QFile file(store);
+    if (!file.open(QIODevice::ReadOnly)) throw StoreError("the password store cannot be read");
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) throw StoreError("the password store cannot be read");
+    return bytes;
+}
 } // namespace
 
 QString path() {
@@ -91,51 +98,31 @@ QString path() {
 }
 
 QString readValue() {
-    QSettings settings(path(), QSettings::IniFormat);
-    const QVariant value = settings.value(kKey, QString());
-    // A line Qt cannot parse is skipped, as the system's own INI reader
-    // does; only a file that cannot be read at all is a failure.
-    if (settings.status() == QSettings::AccessError)
-        throw StoreError("the password store cannot be read");
-    // Qt reads a value with commas as a list; the value is the whole line.
-    if (value.metaType().id() == QMetaType::QStringList) return value.toStringList().join(u',');
-    return value.toString();
+    const QString store = path();
+    const QFileInfo info(store);
+    if (!info.exists()) return {};
+    if (!info.isFile()) throw StoreError("the password store is not a file");
+    std::optional<QByteArray> value = IniText::value(readStore(store), kSection, kKey);
+    if (!value) return {};
+    // As the system's reader does, a value in matching quotes loses them.
+    if (value->size() >= 2 && (value->front() == '"' || value->front() == '\'') &&
+        value->back() == value->front())
+        *value = value->mid(1, value->size() - 2);
+    return QString::fromLatin1(*value);
 }
 
 void writeValue(const QString& hex) {
     const QString store = path();
-    if (!QFileInfo(store).isFile()) throw StoreError("the password store is missing");
-    QFile current(store);
-    if (!current.open(QIODevice::ReadOnly)) throw StoreError("the password store cannot be read");
-    const QByteArray before = current.readAll();
-    current.close();
-
-    // QSettings keeps a write that failed pending in its per-process cache of
-    // that file: every later reader of the file would see the unsaved value,
-    // and retry the write. So the edit is made on a copy whose name is used
-    // once, and the result replaces the store in one step.
-    QTemporaryDir scratchFolder;
-    if (!scratchFolder.isValid()) throw StoreError("no scratch folder for the password store");
-    const QString scratch = scratchFolder.filePath(QStringLiteral("unins000.dll"));
-    {
-        QFile copy(scratch);
-        if (!copy.open(QIODevice::WriteOnly) || copy.write(before) != before.size())
-            throw StoreError("the password store cannot be copied");
-    }
-    {
-        QSettings settings(scratch, QSettings::IniFormat);
-        settings.setValue(kKey, hex);
-        settings.sync();
-        if (settings.status() == QSettings::AccessError)
-            throw StoreError("the password store cannot be edited");
-    }
-    QFile edited(scratch);
-    if (!edited.open(QIODevice::ReadOnly)) throw StoreError("the edited store cannot be read");
-    const QByteArray after = edited.readAll();
-
-    QSaveFile out(store);
-    if (!out.open(QIODevice::WriteOnly) || out.write(after) != after.size() || !out.commit())
-        throw StoreError("the password store cannot be written");
+    const QFileInfo info(store);
+    if (!info.isFile()) throw StoreError("the password store is missing");
+    // A store the user made read-only is left alone, although the folder
+    // would let a new file take its place.
+    if (!info.isWritable()) throw StoreError("the password store is read-only");
+    const QByteArray before = readStore(store);
+    const QByteArray after = IniText::withValue(before, kSection, kKey, hex.toLatin1());
+    QString error;
+    if (!AtomicSave::save(store, after, &error))
+        throw StoreError("the password store cannot be written: " + error.toStdString());
 }
 
 } // namespace PasswordStore

@@ -1,5 +1,8 @@
 #include "Startup.h"
 
+#include "reports/Printing.h"
+#include "screens/common/Platform.h"
+
 #include <QApplication>
 #include <QIcon>
 #include <QLibraryInfo>
@@ -22,6 +25,11 @@ void Startup::configure(QApplication& app) {
     if (translator->load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(translator);
+
+    // A print that did not reach the printer or its file is told in the
+    // program's own error box.
+    report::setPrintFailureHandler(
+        [](QWidget* parent, const QString& text) { Platform::messages().error(parent, text); });
 
     // Without a desktop session Qt knows no icon theme; Adwaita is the one
     // the set-up installs.

@@ -5,9 +5,9 @@
 //   velmora-mkstore <store file> [password]
 
 #include "Crypt.h"
+#include "archive/AtomicSave.h"
 
 #include <QCoreApplication>
-#include <QSaveFile>
 #include <QStringList>
 
 #include <cstdio>
@@ -32,10 +32,10 @@ int main(int argc, char** argv) {
 
     // A fresh store with the one section and key the program reads.
     const QByteArray text = "[Accesso]\nValore=" + Crypt::ScrambleToHex(password).toLatin1() + "\n";
-    QSaveFile store(args[1]);
-    if (!store.open(QIODevice::WriteOnly) || store.write(text) != text.size() || !store.commit()) {
+    QString error;
+    if (!AtomicSave::save(args[1], text, &error)) {
         std::fprintf(stderr, "velmora-mkstore: cannot write %s: %s\n", qPrintable(args[1]),
-                     qPrintable(store.errorString()));
+                     qPrintable(error));
         return 1;
     }
     return 0;

@@ -18,14 +18,41 @@
 const QString kArchiveErrorMessage = QStringLiteral(
     "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di "
     "possedere i privilegi di scrittura nella cartella di installazione del programma.");
+const QString kArchiveBusyMessage = QStringLiteral(
+    "Attenzione: l'archivio è in uso da un'altra copia del programma.\n\r\n\rAttendere "
+    "qualche istante e riprovare.");
 
 namespace {
 int g_lockWaitMs = 5000;
 constexpr int kLockRetryMs = 10;
+std::function<void(bool)>& lockWaitHook() {
+    static std::function<void(bool)> hook;
+    return hook;
+}
+
+// Waits for the lock in short slices, telling the hook at each, until
+// `tryLock` succeeds or the wait is over. False when it is over.
+template <class TryLock> bool waitForLock(TryLock tryLock) {
+    if (tryLock()) return true;
+    const auto& hook = lockWaitHook();
+    QDeadlineTimer deadline(g_lockWaitMs);
+    bool locked = false;
+    while (!deadline.hasExpired()) {
+        if (hook) hook(true);
+        QThread::msleep(kLockRetryMs);
+        if ((locked = tryLock())) break;
+    }
+    if (hook) hook(false);
+    return locked;
+}
 } // namespace
 
 void TRecordArchive::setLockWaitMs(int ms) {
     g_lockWaitMs = ms;
+}
+
+void TRecordArchive::setLockWaitHook(std::function<void(bool)> hook) {
+    lockWaitHook() = std::move(hook);
 }
 
 TRecordArchive::TRecordArchive(int recordSize) : recordSize_(recordSize) {}
@@ -74,8 +101,28 @@ void TRecordArchive::forEach(const std::function<void(qint64, const char*)>& vis
 
 #ifndef _WIN32
 
+namespace {
+// Moves `size` bytes between `data` and the file at `offset`, however many
+// calls it takes. False (errno set) when the file refuses or ends first.
+bool transfer(int fd, char* data, qint64 size, qint64 offset, bool writing) {
+    qint64 done = 0;
+    while (done < size) {
+        const auto left = static_cast<size_t>(size - done);
+        const ssize_t n = writing ? ::pwrite(fd, data + done, left, offset + done)
+                                  : ::pread(fd, data + done, left, offset + done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            if (n == 0) errno = writing ? ENOSPC : EIO;
+            return false;
+        }
+        done += n;
+    }
+    return true;
+}
+} // namespace
+
 bool TRecordArchive::isOpen() const {
-    return fd_ >= 0;
+    return fd_ >= 0 || absent_;
 }
 
 void TRecordArchive::open(const QString& path, Mode mode) {
@@ -83,32 +130,48 @@ void TRecordArchive::open(const QString& path, Mode mode) {
     path_ = path;
     position_ = 0;
     dirty_ = false;
+    lengthBeforeAppend_ = -1;
     const QByteArray native = path.toLocal8Bit();
     const bool writable = mode == Mode::OpenOrCreate;
     fd_ = ::open(native.constData(), (writable ? O_RDWR : O_RDONLY) | O_CLOEXEC);
-    if (fd_ < 0 && errno == ENOENT && writable) {
+    if (fd_ < 0 && errno == ENOENT && mode != Mode::ReadOnly) {
         fd_ = ::open(native.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd_ < 0 && errno == EEXIST) fd_ = ::open(native.constData(), O_RDWR | O_CLOEXEC);
+        if (fd_ < 0 && errno == EEXIST)
+            fd_ = ::open(native.constData(), (writable ? O_RDWR : O_RDONLY) | O_CLOEXEC);
+        // Reading a year nobody has used yet, in a folder that cannot take
+        // the new file: there is simply nothing to read.
+        if (fd_ < 0 && !writable && (errno == EACCES || errno == EROFS || errno == EPERM)) {
+            absent_ = true;
+            return;
+        }
     }
     if (fd_ < 0) fail("open");
+    lock(writable);
+}
 
-    struct flock lock {};
-    lock.l_type = writable ? F_WRLCK : F_RDLCK;
-    lock.l_whence = SEEK_SET; // l_start = l_len = 0: the whole file, however long
-    QDeadlineTimer deadline(g_lockWaitMs);
-    while (::fcntl(fd_, F_SETLK, &lock) != 0) {
-        if ((errno != EACCES && errno != EAGAIN) || deadline.hasExpired()) {
-            const int saved = errno;
-            ::close(fd_);
-            fd_ = -1;
-            errno = saved;
-            fail("lock");
-        }
-        QThread::msleep(kLockRetryMs);
-    }
+void TRecordArchive::lock(bool exclusive) {
+    struct flock request {};
+    request.l_type = exclusive ? F_WRLCK : F_RDLCK;
+    request.l_whence = SEEK_SET; // l_start = l_len = 0: the whole file, however long
+    int refusal = 0;
+    const bool locked = waitForLock([&] {
+        if (::fcntl(fd_, F_SETLK, &request) == 0) return true;
+        refusal = errno;
+        // Some network shares keep no record locks: work unlocked there
+        // rather than fail every action.
+        return refusal == ENOLCK || refusal == EOPNOTSUPP || refusal == ENOTSUP;
+    });
+    if (locked) return;
+    ::close(fd_);
+    fd_ = -1;
+    if (refusal == EACCES || refusal == EAGAIN)
+        throw ArchiveBusy("in use by another copy: " + path_.toStdString());
+    errno = refusal;
+    fail("lock");
 }
 
 qint64 TRecordArchive::fileSize() const {
+    if (absent_) return 0;
     struct stat st {};
     if (fd_ < 0 || ::fstat(fd_, &st) != 0) fail("stat");
     return st.st_size;
@@ -117,44 +180,63 @@ qint64 TRecordArchive::fileSize() const {
 void TRecordArchive::read(QByteArray& buffer) {
     const qint64 records = buffer.size() / recordSize_;
     if (records <= 0 || position_ + records > count()) throw ArchiveError("read past the end");
-    qint64 done = 0;
-    while (done < buffer.size()) {
-        const ssize_t n =
-            ::pread(fd_, buffer.data() + done, static_cast<size_t>(buffer.size() - done),
-                    position_ * recordSize_ + done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) fail("read");
-        done += n;
-    }
+    if (!transfer(fd_, buffer.data(), buffer.size(), position_ * recordSize_, false)) fail("read");
     position_ += records;
 }
 
 void TRecordArchive::write(const QByteArray& buffer) {
     if (buffer.size() != recordSize_) throw ArchiveError("record of the wrong size");
-    qint64 done = 0;
-    while (done < buffer.size()) {
-        const ssize_t n =
-            ::pwrite(fd_, buffer.constData() + done, static_cast<size_t>(buffer.size() - done),
-                     position_ * recordSize_ + done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) fail("write");
-        done += n;
+    if (fd_ < 0) {
+        errno = EBADF;
+        fail("write");
+    }
+    const qint64 offset = position_ * recordSize_;
+    const qint64 length = fileSize();
+    // What an update in place overwrites, to put back if the write fails.
+    QByteArray old;
+    if (offset < length) {
+        old.resize(std::min<qint64>(recordSize_, length - offset));
+        if (!transfer(fd_, old.data(), old.size(), offset, false)) fail("read");
+    } else if (lengthBeforeAppend_ < 0) {
+        lengthBeforeAppend_ = length;
+    }
+    if (!transfer(fd_, const_cast<char*>(buffer.constData()), buffer.size(), offset, true)) {
+        const int saved = errno;
+        undoWrite(offset, old);
+        errno = saved;
+        fail("write");
     }
     dirty_ = true;
     ++position_;
 }
 
+void TRecordArchive::undoWrite(qint64 offset, const QByteArray& old) {
+    if (!old.isEmpty()) transfer(fd_, const_cast<char*>(old.constData()), old.size(), offset, true);
+    if (lengthBeforeAppend_ >= 0) {
+        while (::ftruncate(fd_, lengthBeforeAppend_) != 0 && errno == EINTR) {
+        }
+    }
+    ::fsync(fd_);
+}
+
 void TRecordArchive::close() {
+    absent_ = false;
     if (fd_ < 0) return;
+    bool flushFailed = dirty_ && ::fsync(fd_) != 0;
+    int saved = errno;
+    if (flushFailed) {
+        // Records appended in this opening may not have reached the disk:
+        // take them away rather than leave a record that is half there.
+        undoWrite(0, {});
+    }
     const int fd = fd_;
     fd_ = -1;
-    const bool flushFailed = dirty_ && ::fsync(fd) != 0;
-    const int saved = errno;
+    dirty_ = false;
     // Closing the descriptor also releases the lock.
     const bool closeFailed = ::close(fd) != 0;
-    dirty_ = false;
+    if (!flushFailed) saved = errno;
     if (flushFailed || closeFailed) {
-        errno = flushFailed ? saved : errno;
+        errno = saved;
         fail("close");
     }
 }
@@ -162,7 +244,7 @@ void TRecordArchive::close() {
 #else // Windows
 
 bool TRecordArchive::isOpen() const {
-    return handle_ != nullptr;
+    return handle_ != nullptr || absent_;
 }
 
 void TRecordArchive::open(const QString& path, Mode mode) {
@@ -170,26 +252,32 @@ void TRecordArchive::open(const QString& path, Mode mode) {
     path_ = path;
     position_ = 0;
     dirty_ = false;
+    lengthBeforeAppend_ = -1;
     const bool writable = mode == Mode::OpenOrCreate;
     HANDLE h = CreateFileW(reinterpret_cast<LPCWSTR>(path.utf16()),
                            writable ? (GENERIC_READ | GENERIC_WRITE) : GENERIC_READ,
                            FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                           writable ? OPEN_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+                           mode == Mode::ReadOnly ? OPEN_EXISTING : OPEN_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE && mode == Mode::ReadOrCreate &&
+        GetLastError() == ERROR_ACCESS_DENIED) {
+        absent_ = true;
+        return;
+    }
     if (h == INVALID_HANDLE_VALUE) fail("open");
-    OVERLAPPED ov{};
     const DWORD flags = (writable ? LOCKFILE_EXCLUSIVE_LOCK : 0) | LOCKFILE_FAIL_IMMEDIATELY;
-    QDeadlineTimer deadline(g_lockWaitMs);
-    while (!LockFileEx(h, flags, 0, MAXDWORD, MAXDWORD, &ov)) {
-        if (deadline.hasExpired()) {
-            CloseHandle(h);
-            fail("lock");
-        }
-        QThread::msleep(kLockRetryMs);
+    if (!waitForLock([&] {
+            OVERLAPPED ov{};
+            return LockFileEx(h, flags, 0, MAXDWORD, MAXDWORD, &ov) != 0;
+        })) {
+        CloseHandle(h);
+        throw ArchiveBusy("in use by another copy: " + path_.toStdString());
     }
     handle_ = h;
 }
 
 qint64 TRecordArchive::fileSize() const {
+    if (absent_) return 0;
     LARGE_INTEGER size{};
     if (!handle_ || !GetFileSizeEx(static_cast<HANDLE>(handle_), &size)) fail("stat");
     return size.QuadPart;
@@ -224,6 +312,7 @@ void TRecordArchive::write(const QByteArray& buffer) {
 }
 
 void TRecordArchive::close() {
+    absent_ = false;
     if (!handle_) return;
     HANDLE h = static_cast<HANDLE>(handle_);
     handle_ = nullptr;

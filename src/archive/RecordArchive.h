@@ -12,15 +12,27 @@
 
 // The one message every failed archive action shows.
 extern const QString kArchiveErrorMessage;
+// Shown instead when another copy of the program kept the archive for
+// longer than the wait: nothing failed, the user only has to try again.
+extern const QString kArchiveBusyMessage;
 
 class ArchiveError : public std::runtime_error {
   public:
     explicit ArchiveError(const std::string& what) : std::runtime_error(what) {}
 };
 
+// Another copy of the program still holds the archive after the wait.
+class ArchiveBusy : public ArchiveError {
+  public:
+    using ArchiveError::ArchiveError;
+};
+
 class TRecordArchive {
   public:
-    enum class Mode { OpenOrCreate, ReadOnly };
+    // OpenOrCreate is for writing; ReadOrCreate for the program's reading
+    // actions (browse, search), which work in a folder without write access;
+    // ReadOnly for the command line, which never creates a file.
+    enum class Mode { OpenOrCreate, ReadOrCreate, ReadOnly };
 
     explicit TRecordArchive(int recordSize);
     ~TRecordArchive();
@@ -29,11 +41,17 @@ class TRecordArchive {
 
     // OpenOrCreate opens the file for reading and writing, creating it empty
     // only when it does not exist (an existing file is never truncated).
+    // ReadOrCreate opens it for reading; a missing file is created empty
+    // where the folder allows it and is otherwise an empty archive.
     // ReadOnly opens an existing file and never creates or changes anything.
+    // Throws ArchiveBusy when another copy keeps the file past the wait.
     void open(const QString& path, Mode mode = Mode::OpenOrCreate);
     qint64 count() const;
     void seek(qint64 index);
     void read(QByteArray& buffer);
+    // Writes one record at the position. A write that fails leaves the
+    // archive as it was: an append is cut back, a record updated in place
+    // gets its old bytes back.
     void write(const QByteArray& buffer);
     qint64 position() const { return position_; }
     // Flushes written records to the disk and releases the file.
@@ -49,14 +67,26 @@ class TRecordArchive {
     // How long open() waits for another copy of the program to release the
     // file before it gives up.
     static void setLockWaitMs(int ms);
+    // Called with true at every slice of a wait for the lock and with false
+    // once when the wait is over, so a window can keep painting and show
+    // that it is busy. Empty: the wait only sleeps.
+    static void setLockWaitHook(std::function<void(bool waiting)> hook);
 
   private:
     qint64 fileSize() const;
-    void fail(const char* what) const;
+    [[noreturn]] void fail(const char* what) const;
+    void lock(bool exclusive);
+    // Puts the archive back as it was before a failed write.
+    void undoWrite(qint64 offset, const QByteArray& old);
 
     int recordSize_;
     qint64 position_ = 0;
     bool dirty_ = false;
+    // The file's length before the first append of this opening, or -1:
+    // what a failed append or flush cuts the file back to.
+    qint64 lengthBeforeAppend_ = -1;
+    // A missing archive that could not be created: read as empty.
+    bool absent_ = false;
     QString path_;
 #ifdef _WIN32
     void* handle_ = nullptr;

@@ -1,7 +1,10 @@
 #include "CliSupport.h"
 
+#include "archive/AtomicSave.h"
+#include "archive/RecordArchive.h"
 #include "domain/ArchiveKinds.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -29,6 +32,38 @@ ArchiveRef resolveArchive(const Options& options, const QString& file) {
     if (!info.exists()) throw CliError(QStringLiteral("no archive at %1").arg(ref.path));
     if (!info.isFile()) throw CliError(QStringLiteral("%1 is not a file").arg(ref.path));
     return ref;
+}
+
+ArchiveSnapshot readArchive(const ArchiveRef& ref) {
+    const int size = ref.layout->size();
+    TRecordArchive archive(size);
+    archive.open(ref.path, TRecordArchive::Mode::ReadOnly);
+    ArchiveSnapshot snapshot;
+    snapshot.count = archive.count();
+    snapshot.trailingBytes = archive.trailingBytes();
+    if (snapshot.count > 0) {
+        snapshot.records.resize(snapshot.count * size);
+        archive.read(snapshot.records);
+    }
+    archive.close();
+    return snapshot;
+}
+
+void refuseProtectedOutput(const Options& options, const QString& output) {
+    const QFileInfo target(AtomicSave::finalTarget(output));
+    const QString name = target.fileName();
+    const bool protectedName =
+        layoutForFileName(name) != nullptr ||
+        name.compare(QStringLiteral("unins000.dll"), Qt::CaseInsensitive) == 0;
+    if (!protectedName) return;
+    const QString where = QFileInfo(target.absolutePath()).canonicalFilePath();
+    for (const QString& folder : {options.folder, QCoreApplication::applicationDirPath()}) {
+        const QString canonical = QFileInfo(folder).canonicalFilePath();
+        if (!canonical.isEmpty() && canonical == where)
+            throw CliError(QStringLiteral("refusing to write onto %1: it is one of the program's "
+                                          "files; choose another output file")
+                               .arg(target.filePath()));
+    }
 }
 
 void writeOut(const QByteArray& utf8) {

@@ -37,6 +37,24 @@ struct ArchiveRef {
 // file name. The file must exist: nothing here ever creates one.
 ArchiveRef resolveArchive(const Options& options, const QString& file);
 
+// Every whole record of the archive, read in one go with the file released
+// before the caller prints anything: a reader that waits on a slow pipe
+// must not keep the program from saving.
+struct ArchiveSnapshot {
+    QByteArray records; // count x record size bytes
+    qint64 count = 0;
+    qint64 trailingBytes = 0;
+    const char* record(qint64 index, int recordSize) const {
+        return records.constData() + index * recordSize;
+    }
+};
+ArchiveSnapshot readArchive(const ArchiveRef& ref);
+
+// Refuses (CliError) an output file that would land on an archive or on the
+// password store of the folder or of the program's own folder, however it
+// is reached: relative path, "..", symbolic link.
+void refuseProtectedOutput(const Options& options, const QString& output);
+
 // Output goes out as UTF-8, whatever the terminal's locale.
 void writeOut(const QByteArray& utf8);
 void writeOut(const QString& text);

@@ -4,17 +4,16 @@
 #include "JsonText.h"
 
 #include "archive/FixedText.h"
-#include "archive/RecordArchive.h"
 
 namespace cli {
 
 int runDump(const Options& options, const QStringList& args) {
     const ArchiveRef ref = resolveArchive(options, args.at(0));
     const TRecordLayout& layout = *ref.layout;
-    TRecordArchive archive(layout.size());
-    archive.open(ref.path, TRecordArchive::Mode::ReadOnly);
+    const ArchiveSnapshot snapshot = readArchive(ref);
     QString line;
-    archive.forEach([&](qint64 index, const char* record) {
+    for (qint64 index = 0; index < snapshot.count; ++index) {
+        const char* record = snapshot.record(index, layout.size());
         line = QStringLiteral("{\"n\": %1").arg(index + 1);
         for (const TFieldDef& f : layout.fields()) {
             line += u", ";
@@ -24,8 +23,7 @@ int runDump(const Options& options, const QStringList& args) {
         }
         line += u"}\n";
         writeOut(line);
-    });
-    archive.close();
+    }
     return kExitOk;
 }
 

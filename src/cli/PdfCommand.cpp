@@ -90,6 +90,7 @@ std::unique_ptr<QCoreApplication> makePdfApplication(int& argc, char** argv) {
 
 int runPdf(const Options& options, const QStringList& args) {
     const PdfRequest request = parse(args);
+    refuseProtectedOutput(options, request.output);
     // Text on a page needs the fonts, which only a GUI application reaches.
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         throw CliError(QStringLiteral("pdf needs a QGuiApplication"));

@@ -4,25 +4,24 @@
 #include "Commands.h"
 
 #include "archive/FixedText.h"
-#include "archive/RecordArchive.h"
 
 namespace cli {
 
 int runVerify(const Options& options, const QStringList& args) {
     const ArchiveRef ref = resolveArchive(options, args.at(0));
     const TRecordLayout& layout = *ref.layout;
-    TRecordArchive archive(layout.size());
-    archive.open(ref.path, TRecordArchive::Mode::ReadOnly);
+    const ArchiveSnapshot snapshot = readArchive(ref);
 
     writeOut(QStringLiteral("archive: %1 (%2, %3 bytes per record)\n")
                  .arg(ref.path, layout.kind())
                  .arg(layout.size()));
-    writeOut(QStringLiteral("records: %1\n").arg(archive.count()));
-    const qint64 trailing = archive.trailingBytes();
+    writeOut(QStringLiteral("records: %1\n").arg(snapshot.count));
+    const qint64 trailing = snapshot.trailingBytes;
     writeOut(QStringLiteral("trailing bytes: %1\n").arg(trailing));
 
     qint64 damaged = 0;
-    archive.forEach([&](qint64 index, const char* record) {
+    for (qint64 index = 0; index < snapshot.count; ++index) {
+        const char* record = snapshot.record(index, layout.size());
         for (const TFieldDef& f : layout.fields()) {
             if (!TFixedText::isDamaged(record + f.offset, f.capacity)) continue;
             ++damaged;
@@ -32,8 +31,7 @@ int runVerify(const Options& options, const QStringList& args) {
                          .arg(static_cast<unsigned char>(record[f.offset]))
                          .arg(f.capacity));
         }
-    });
-    archive.close();
+    }
 
     const bool clean = trailing == 0 && damaged == 0;
     writeOut(clean ? QStringLiteral("clean\n")

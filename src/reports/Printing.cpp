@@ -3,10 +3,14 @@
 #include "Render.h"
 
 #include <QAction>
+#include <QDir>
+#include <QGuiApplication>
 #include <QIcon>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QScreen>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -16,6 +20,14 @@ namespace report {
 
 namespace {
 
+std::function<void(QWidget*, const QString&)>& failureHandler() {
+    static std::function<void(QWidget*, const QString&)> handler = [](QWidget* parent,
+                                                                      const QString& text) {
+        QMessageBox::critical(parent, QStringLiteral("Errore"), text);
+    };
+    return handler;
+}
+
 // Prints on the printer the user picks; "print to file" gives a PDF.
 void printWithDialog(const PreparedReport& report, QWidget* parent) {
     QPrinter printer(QPrinter::HighResolution);
@@ -23,9 +35,8 @@ void printWithDialog(const PreparedReport& report, QWidget* parent) {
     QPrintDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral("Stampa"));
     if (dialog.exec() != QDialog::Accepted) return;
-    // The dialog may have offered other paper; the sheets are A4 as designed.
-    setUpPrinter(printer, report);
-    paintReport(report, printer);
+    const QString failure = printOn(report, printer);
+    if (!failure.isEmpty()) failureHandler()(parent, failure);
 }
 
 class SystemPrinting : public Printing {
@@ -60,6 +71,22 @@ void print(const Report& report, QWidget* parent) {
 
 void showPreview(const Report& report, QWidget* parent) {
     Printing::current().preview(report.prepared(), parent);
+}
+
+QString printOn(const PreparedReport& report, QPrinter& printer) {
+    // The dialog may have offered other paper; the sheets are A4 as designed.
+    setUpPrinter(printer, report);
+    // A sheet printed to a file is written whole or not at all, like every
+    // other file of the program.
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        if (writePdf(report, printer.outputFileName())) return {};
+        return kFileFailure.arg(QDir::toNativeSeparators(printer.outputFileName()));
+    }
+    return paintReport(report, printer) ? QString() : kPrintFailure;
+}
+
+void setPrintFailureHandler(std::function<void(QWidget*, const QString&)> handler) {
+    if (handler) failureHandler() = std::move(handler);
 }
 
 void setUpPrinter(QPrinter& printer, const PreparedReport& report) {
@@ -108,7 +135,15 @@ PreviewWindow::PreviewWindow(const PreparedReport& report, QWidget* parent)
     layout->setSpacing(0);
     layout->addWidget(bar);
     layout->addWidget(view_, 1);
-    resize(1000, 760);
+    // As large as it likes to be, but never past the screen's usable area
+    // (a 1366 x 768 laptop has less room than the page wants).
+    QSize size(1000, 760);
+    if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen()) {
+        const QRect room = screen->availableGeometry();
+        size = size.boundedTo(room.size() - QSize(40, 60));
+        move(room.center() - QPoint(size.width() / 2, size.height() / 2));
+    }
+    resize(size);
 }
 
 PreviewWindow::~PreviewWindow() = default;

@@ -7,6 +7,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 #include <memory>
 #include <vector>
 
@@ -42,6 +44,22 @@ class RecordingPrinting : public Printing {
     void print(const PreparedReport& report, QWidget*) override { printed.push_back(report); }
     void preview(const PreparedReport& report, QWidget*) override { previewed.push_back(report); }
 };
+
+inline const QString kPrintFailure = QStringLiteral(
+    "Attenzione: la stampa non è stata eseguita.\n\r\n\rVerificare che la stampante sia "
+    "pronta e riprovare.");
+inline const QString kFileFailure = QStringLiteral(
+    "Attenzione: non è stato possibile scrivere il file \"%1\".\n\r\n\rVerificare lo "
+    "spazio libero sul disco e i privilegi di scrittura nella cartella.");
+
+// Prints every page on a printer the user has chosen; a printer set to
+// write a PDF file writes it through the atomic save. Returns the message to
+// show when the pages did not reach the printer or the file, else empty.
+QString printOn(const PreparedReport& report, QPrinter& printer);
+
+// Who tells the user that a print failed (the screens route it to their
+// message boxes); by default a plain error box.
+void setPrintFailureHandler(std::function<void(QWidget* parent, const QString& text)> handler);
 
 // Sets a printer to the report's paper and orientation, painting from the
 // paper's corner.

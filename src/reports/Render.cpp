@@ -1,9 +1,11 @@
 #include "Render.h"
 
+#include "archive/AtomicSave.h"
+
+#include <QBuffer>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace report {
 
@@ -136,29 +138,26 @@ QImage renderPage(const PreparedPage& page, double dpi) {
     return image;
 }
 
-bool writePdf(const PreparedReport& report, const QString& path, QString* error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error) *error = file.errorString();
-        return false;
-    }
+QByteArray pdfBytes(const PreparedReport& report) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
     bool painted = false;
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&buffer);
         writer.setCreator(QStringLiteral("Velmora"));
         writer.setPageLayout(pageLayout(report));
         painted = paintReport(report, writer);
     }
-    if (!painted) {
-        file.cancelWriting();
+    return painted ? buffer.data() : QByteArray();
+}
+
+bool writePdf(const PreparedReport& report, const QString& path, QString* error) {
+    const QByteArray pdf = pdfBytes(report);
+    if (pdf.isEmpty()) {
         if (error) *error = QStringLiteral("the PDF could not be drawn");
         return false;
     }
-    if (!file.commit()) {
-        if (error) *error = file.errorString();
-        return false;
-    }
-    return true;
+    return AtomicSave::save(path, pdf, error);
 }
 
 } // namespace report

@@ -31,8 +31,11 @@ bool paintReport(const PreparedReport& report, QPagedPaintDevice& device);
 // One page as a white picture at `dpi` dots per inch.
 QImage renderPage(const PreparedPage& page, double dpi);
 
-// Writes the pages as a PDF file. The file appears only once complete; on
-// failure nothing is left behind and `error` says why.
+// The pages as the bytes of a PDF file; empty when they could not be drawn.
+QByteArray pdfBytes(const PreparedReport& report);
+// Writes the pages as a PDF file through the atomic save: the file appears
+// only once complete; on failure an older file stays whole, nothing else is
+// left behind and `error` says why.
 bool writePdf(const PreparedReport& report, const QString& path, QString* error = nullptr);
 
 } // namespace report

@@ -28,8 +28,9 @@ void RecordEditor::setPosition(qint64 number) {
     lblPosizione_->setText(QString::number(number));
 }
 
-bool RecordEditor::withArchive(const std::function<QString(TRecordArchive&)>& work) {
-    return archiveAction(this, archivePath(), layout().size(), work);
+bool RecordEditor::withArchive(const std::function<QString(TRecordArchive&)>& work,
+                               ArchiveAccess access) {
+    return archiveAction(this, archivePath(), layout().size(), access, work);
 }
 
 void RecordEditor::clearScreen() {
@@ -62,20 +63,22 @@ void RecordEditor::btnSalvaClick() {
             return;
         }
     }
-    withArchive([this](TRecordArchive& archive) {
-        binder_->toRecord(buffer_);
-        if (!position().isEmpty()) {
-            archive.seek(position().toLongLong() - 1);
+    withArchive(
+        [this](TRecordArchive& archive) {
+            binder_->toRecord(buffer_);
+            if (!position().isEmpty()) {
+                archive.seek(position().toLongLong() - 1);
+                archive.write(buffer_.bytes());
+                setPosition(archive.position());
+                return EditorTexts::kUpdated;
+            }
+            const qint64 count = archive.count();
+            archive.seek(count);
             archive.write(buffer_.bytes());
-            setPosition(archive.position());
-            return EditorTexts::kUpdated;
-        }
-        const qint64 count = archive.count();
-        archive.seek(count);
-        archive.write(buffer_.bytes());
-        setPosition(count + 1);
-        return EditorTexts::kAppended;
-    });
+            setPosition(count + 1);
+            return EditorTexts::kAppended;
+        },
+        ArchiveAccess::Write);
 }
 
 void RecordEditor::btnDuplicaClick() {

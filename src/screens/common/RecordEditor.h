@@ -4,6 +4,7 @@
 // on close. The record lives only in the form's controls; the number of the
 // record on screen lives in lblPosizione (empty for a record never saved).
 
+#include "ArchiveAction.h"
 #include "RecordBinder.h"
 #include "archive/Record.h"
 #include "archive/RecordArchive.h"
@@ -51,7 +52,8 @@ class RecordEditor : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    bool withArchive(const std::function<QString(TRecordArchive&)>& work);
+    bool withArchive(const std::function<QString(TRecordArchive&)>& work,
+                     ArchiveAccess access = ArchiveAccess::Read);
     // Reads the record at the archive's position onto the screen and shows
     // its number.
     void loadAt(TRecordArchive& archive, qint64 index);
