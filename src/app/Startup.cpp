@@ -9,7 +9,14 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <csignal>
+
 void Startup::beforeApplication() {
+#ifndef _WIN32
+    // A file-size limit reached while saving is a failed write, reported
+    // like a full disk, not a reason for the system to stop the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     // Draw with the software rasteriser, never the graphics hardware.
     QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenGL);
 }

@@ -8,6 +8,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include <csignal>
 #include <cstdio>
 #include <memory>
 
@@ -93,6 +94,11 @@ QString commandUsage(const Command& c) {
 } // namespace
 
 int main(int argc, char** argv) {
+#ifndef _WIN32
+    // A file-size limit reached while writing is a failed write (exit 2),
+    // not a reason for the system to stop the companion.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     // The command decides which application object to build, so the command
     // line is read before there is one.
     QStringList arguments;

@@ -6,6 +6,7 @@
 #include "app/ScreenRegistry.h"
 #include "screens/common/FormKit.h"
 #include "screens/common/Screens.h"
+#include "support/Faults.h"
 #include "support/GuiTest.h"
 
 #include <QApplication>
@@ -98,29 +99,4 @@ class PasswordScreens : public GuiTest {
         newField()->setText(typedNew);
         confirmField()->setText(confirm);
     }
-};
-
-// Runs a block as an ordinary user: the super-user would write through the
-// read-only files and folders the failure tests set up. The real user id is
-// switched too, since Qt asks the system with it whether a file is writable.
-class AsOrdinaryUser {
-  public:
-    AsOrdinaryUser() {
-        if (::geteuid() != 0) {
-            ok_ = true;
-            return;
-        }
-        ok_ = ::setresuid(65534, 65534, 0) == 0;
-        switched_ = ok_;
-    }
-    ~AsOrdinaryUser() {
-        if (switched_ && ::setresuid(0, 0, 0) != 0) std::abort();
-    }
-    AsOrdinaryUser(const AsOrdinaryUser&) = delete;
-    AsOrdinaryUser& operator=(const AsOrdinaryUser&) = delete;
-    bool ok() const { return ok_; }
-
-  private:
-    bool ok_ = false;
-    bool switched_ = false;
 };

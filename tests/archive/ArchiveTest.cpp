@@ -4,6 +4,7 @@
 
 #include "archive/Record.h"
 #include "archive/RecordArchive.h"
+#include "support/Faults.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -205,15 +206,96 @@ TEST_F(RecordArchiveTest, FolderThatCannotHoldTheArchiveIsAnArchiveError) {
     EXPECT_EQ(readBytes(path(QStringLiteral("plain"))), QByteArray("x"));
 }
 
-TEST_F(RecordArchiveTest, FolderWithoutWritePermissionIsAnArchiveError) {
-    if (::geteuid() == 0) GTEST_SKIP() << "permission bits do not stop root";
-    const QString locked = path(QStringLiteral("locked"));
-    ASSERT_TRUE(QDir().mkdir(locked));
-    ASSERT_EQ(::chmod(locked.toLocal8Bit().constData(), 0555), 0);
+TEST_F(RecordArchiveTest, AReadOnlyFolderCanBeReadButNotWritten) {
+    // The folder and its parent must let "nobody" in, to be refused only
+    // the writing.
+    const QString shared = path(QStringLiteral("shared"));
+    ASSERT_TRUE(QDir().mkdir(shared));
+    const QString file = shared + QStringLiteral("/2024.ore");
+    ASSERT_TRUE(writeBytes(file, dailyFile(3)));
+    ASSERT_EQ(::chmod(dir_.path().toLocal8Bit().constData(), 0755), 0);
+    ASSERT_EQ(::chmod(file.toLocal8Bit().constData(), 0644), 0);
+    ASSERT_EQ(::chmod(shared.toLocal8Bit().constData(), 0555), 0);
+    {
+        AsOrdinaryUser user;
+        ASSERT_TRUE(user.ok());
+        TRecordArchive a(kDaily.size());
+        a.open(file, TRecordArchive::Mode::ReadOrCreate);
+        EXPECT_EQ(a.count(), 3);
+        QByteArray buffer(kDaily.size(), '\0');
+        a.seek(2);
+        a.read(buffer);
+        EXPECT_EQ(nameOf(kDaily, buffer), "R2");
+        EXPECT_THROW(a.write(buffer), ArchiveError);
+        a.close();
+
+        // A year nobody has used: nothing to read, and nothing created.
+        a.open(shared + QStringLiteral("/2031.ore"), TRecordArchive::Mode::ReadOrCreate);
+        EXPECT_EQ(a.count(), 0);
+        a.close();
+
+        EXPECT_THROW(a.open(file), ArchiveError);
+        EXPECT_THROW(a.open(shared + QStringLiteral("/2031.ore")), ArchiveError);
+    }
+    ::chmod(shared.toLocal8Bit().constData(), 0755);
+    EXPECT_EQ(readBytes(file), dailyFile(3));
+    EXPECT_FALSE(QFileInfo::exists(shared + QStringLiteral("/2031.ore")));
+}
+
+TEST_F(RecordArchiveTest, ReadOrCreateCreatesAMissingYearWhereItCan) {
     TRecordArchive a(kDaily.size());
-    EXPECT_THROW(a.open(locked + QStringLiteral("/2024.ore")), ArchiveError);
-    ::chmod(locked.toLocal8Bit().constData(), 0755);
-    EXPECT_FALSE(QFileInfo::exists(locked + QStringLiteral("/2024.ore")));
+    a.open(path(QStringLiteral("2030.ore")), TRecordArchive::Mode::ReadOrCreate);
+    EXPECT_EQ(a.count(), 0);
+    a.close();
+    EXPECT_TRUE(QFileInfo(path(QStringLiteral("2030.ore"))).isFile());
+}
+
+TEST_F(RecordArchiveTest, AFailedAppendLeavesTheArchiveAsItWas) {
+    // Room for none of the record, or for part of it.
+    for (qint64 room : {0, 1000}) {
+        SCOPED_TRACE(room);
+        ASSERT_TRUE(writeBytes(path(), dailyFile(2)));
+        TRecordArchive a(kDaily.size());
+        a.open(path());
+        a.seek(2);
+        {
+            WriteLimit full(static_cast<rlim_t>(2 * kDaily.size() + room));
+            EXPECT_THROW(a.write(namedRecord(kDaily, QStringLiteral("new"))), ArchiveError);
+        }
+        EXPECT_EQ(a.count(), 2);
+        a.close();
+        EXPECT_EQ(readBytes(path()), dailyFile(2));
+    }
+}
+
+TEST_F(RecordArchiveTest, AnotherCopysLockIsWaitedForThenReportedAsBusy) {
+    ASSERT_TRUE(writeBytes(path(), dailyFile(1)));
+    TRecordArchive::setLockWaitMs(300);
+    int slices = 0, ends = 0;
+    TRecordArchive::setLockWaitHook([&](bool waiting) { waiting ? ++slices : ++ends; });
+    {
+        LockHolder other(path());
+        ASSERT_TRUE(other.holding());
+        for (auto mode : {TRecordArchive::Mode::OpenOrCreate, TRecordArchive::Mode::ReadOrCreate}) {
+            TRecordArchive a(kDaily.size());
+            const qint64 started = QDateTime::currentMSecsSinceEpoch();
+            EXPECT_THROW(a.open(path(), mode), ArchiveBusy);
+            const qint64 waited = QDateTime::currentMSecsSinceEpoch() - started;
+            EXPECT_GE(waited, 250);
+            EXPECT_LT(waited, 3000);
+            EXPECT_FALSE(a.isOpen());
+        }
+    }
+    EXPECT_GT(slices, 10); // the window was given many chances to paint
+    EXPECT_EQ(ends, 2);
+    // Once the other copy lets go, the archive opens at once.
+    TRecordArchive a(kDaily.size());
+    a.open(path());
+    EXPECT_EQ(a.count(), 1);
+    a.close();
+    TRecordArchive::setLockWaitHook({});
+    TRecordArchive::setLockWaitMs(5000);
+    EXPECT_EQ(readBytes(path()), dailyFile(1));
 }
 
 TEST_F(RecordArchiveTest, RecordsFilledToCapacityRoundTrip) {

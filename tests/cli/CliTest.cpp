@@ -3,6 +3,7 @@
 #include "archive/ArchiveFiles.h"
 
 #include "archive/Record.h"
+#include "archive/RecordArchive.h"
 #include "domain/ArchiveKinds.h"
 
 #include <QDateTime>
@@ -12,6 +13,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstring>
 #include <map>
 
 namespace {
@@ -286,6 +289,40 @@ TEST_F(CliTest, CommandsNeverChangeTheArchives) {
         for (const char* command : {"dump", "verify"})
             runCli(inFolder({QString::fromLatin1(command), name}));
     EXPECT_EQ(snapshot(dir_.path()), before);
+}
+
+TEST_F(CliTest, DumpLetsGoOfTheArchiveBeforeItsReaderTakesTheLines) {
+    // Far more lines than a pipe holds, and nobody reading them yet: dump
+    // waits on the pipe, as it does under a pager.
+    QByteArray archive;
+    for (int i = 0; i < 400; ++i) {
+        TRecord r(TRecordLayout::daily());
+        r.setText(u"Nome", QStringLiteral("Tabella %1").arg(i));
+        r.setText(u"Disposizioni", QString(200, u'x'));
+        archive += r.bytes();
+    }
+    ASSERT_TRUE(writeBytes(path("2025.ore"), archive));
+    const QByteArray command = QStringLiteral("'%1' --folder '%2' dump 2025.ore")
+                                   .arg(QStringLiteral(VELMORA_BIN_DIR "/velmora-cli"), dir_.path())
+                                   .toLocal8Bit();
+    FILE* pager = ::popen(command.constData(), "r");
+    ASSERT_NE(pager, nullptr);
+    char first[64];
+    ASSERT_NE(std::fgets(first, sizeof first, pager), nullptr); // dump has started printing
+
+    // The program saves meanwhile, without waiting for the reader.
+    TRecordArchive::setLockWaitMs(3000);
+    TRecordArchive saving(TRecordLayout::daily().size());
+    EXPECT_NO_THROW(saving.open(path("2025.ore")));
+    saving.close();
+    TRecordArchive::setLockWaitMs(5000);
+
+    int lines = 1;
+    char buffer[8192];
+    while (std::fgets(buffer, sizeof buffer, pager))
+        if (std::strchr(buffer, '\n')) ++lines;
+    EXPECT_EQ(::pclose(pager), 0);
+    EXPECT_GE(lines, 400);
 }
 
 } // namespace

@@ -2,10 +2,12 @@
 // PDF sheet.
 #include "cli/PdfCommand.h"
 #include "PdfSupport.h"
+#include "support/Faults.h"
 #include "support/GuiTest.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 namespace {
@@ -34,7 +36,8 @@ TEST_F(PdfCommand, WritesTheSheetOfTheNumberedRecord) {
     ASSERT_TRUE(QFile::exists(out()));
     EXPECT_EQ(pdfPageCount(out()), 1);
     const auto text = pdfText(out());
-    if (!text) GTEST_SKIP() << "pdftotext is not installed";
+    ASSERT_TRUE(text)
+        << "pdftotext (poppler-utils) is missing: scripts/install-deps.sh installs it";
     for (const char* expected :
          {"Turno ordinario", "DATA:  04/03/2024", "Rossi Mario, Esposito Chiara", "08:00",
           "Pulizie e chiusura", "Sede di via Garibaldi",
@@ -64,6 +67,59 @@ TEST_F(PdfCommand, RefusesWhatItCannotPrintAndCreatesNothing) {
     }
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
               QStringList{"2024.ore"});
+}
+
+TEST_F(PdfCommand, NeverWritesOntoTheProgramsOwnFiles) {
+    for (const char* name : {"Orari.pro", "Dipendenti.pro", "2024.set", "unins000.dll"})
+        ASSERT_TRUE(QFile::copy(QStringLiteral(VELMORA_TEST_DATA "/2024.ore"), out(name)));
+    ASSERT_TRUE(QFile::link(out("Dipendenti.pro"), out("scheda.pdf")));
+    const QString folderName = QFileInfo(folder.path()).fileName();
+    const QString cwd = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(folder.path()));
+    const QStringList targets = {
+        "2024.ore",                        // relative to the folder it is run in
+        out("2024.set"),                   // absolute
+        "../" + folderName + "/Orari.pro", // through ".."
+        "scheda.pdf",                      // a link to an archive
+        out("unins000.dll"),               // the password store
+        "./sub/../2024.ore",               // a folder that is not there, then back
+    };
+    const QByteArray original = [] {
+        QFile f(QStringLiteral(VELMORA_TEST_DATA "/2024.ore"));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    for (const QString& target : targets) {
+        EXPECT_THROW(cli::runPdf(options, {"daily", "--year", "2024", "1", "-o", target}),
+                     cli::CliError)
+            << target.toStdString();
+    }
+    QDir::setCurrent(cwd);
+    for (const char* name :
+         {"2024.ore", "Orari.pro", "Dipendenti.pro", "2024.set", "unins000.dll"}) {
+        QFile f(out(name));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll(), original) << name;
+    }
+    // A sheet beside them is fine.
+    EXPECT_EQ(cli::runPdf(options, {"daily", "--year", "2024", "1", "-o", out("2024.pdf")}),
+              cli::kExitOk);
+}
+
+TEST_F(PdfCommand, AFullDiskKeepsTheEarlierSheetWhole) {
+    const QStringList args = {"daily", "--year", "2024", "1", "-o", out()};
+    ASSERT_EQ(cli::runPdf(options, args), cli::kExitOk);
+    QFile sheet(out());
+    ASSERT_TRUE(sheet.open(QIODevice::ReadOnly));
+    const QByteArray before = sheet.readAll();
+    sheet.close();
+    {
+        WriteLimit full(2048);
+        EXPECT_THROW(cli::runPdf(options, args), cli::CliError);
+    }
+    ASSERT_TRUE(sheet.open(QIODevice::ReadOnly));
+    EXPECT_EQ(sheet.readAll(), before);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList({"2024.ore", "sheet.pdf"}));
 }
 
 } // namespace

@@ -45,19 +45,26 @@ class RecordingShell : public Shell {
     void open(const QString& command) override { opened << command; }
 };
 
-// Runs queued scripts instead of a modal loop: each script drives the dialog
-// (sets fields, presses buttons) and the dialog's result is returned.
+// Runs queued scripts instead of a modal loop: the dialog is shown, each
+// script drives it (sets fields, presses buttons) and the dialog's result
+// is returned.
 class ScriptedModal : public ModalRunner {
   public:
     std::deque<std::function<void(QDialog&)>> scripts;
     QStringList shownScreens;
     int exec(QDialog& dialog) override {
         shownScreens << dialog.objectName();
+        QWidget* active = QApplication::activeWindow();
+        dialog.setResult(QDialog::Rejected);
+        dialog.show();
         if (!scripts.empty()) {
             auto script = std::move(scripts.front());
             scripts.pop_front();
             script(dialog);
         }
+        dialog.hide();
+        // As after a modal loop, the window below is active again.
+        if (active) QApplication::setActiveWindow(active);
         return dialog.result();
     }
 };

@@ -1,0 +1,105 @@
+#pragma once
+// Faults the tests put the program through: a user without the super-user's
+// rights (who would otherwise write through every permission bit), a disk
+// that fills up, and another copy of the program holding an archive's lock.
+
+#include <QString>
+
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+// Runs a block as the user "nobody". The real user id is switched too, since
+// Qt asks the system with it whether a file is writable; the saved id keeps
+// the way back.
+class AsOrdinaryUser {
+  public:
+    AsOrdinaryUser() {
+        if (::geteuid() != 0) {
+            ok_ = true;
+            return;
+        }
+        ok_ = ::setresuid(65534, 65534, 0) == 0;
+        switched_ = ok_;
+    }
+    ~AsOrdinaryUser() {
+        if (switched_ && ::setresuid(0, 0, 0) != 0) std::abort();
+    }
+    AsOrdinaryUser(const AsOrdinaryUser&) = delete;
+    AsOrdinaryUser& operator=(const AsOrdinaryUser&) = delete;
+    bool ok() const { return ok_; }
+
+  private:
+    bool ok_ = false;
+    bool switched_ = false;
+};
+
+// No file of this process may grow past `bytes` while it lives: a disk that
+// is full from there on. Writes past it fail with EFBIG instead of stopping
+// the process.
+class WriteLimit {
+  public:
+    explicit WriteLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        previous_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~WriteLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previous_);
+    }
+    WriteLimit(const WriteLimit&) = delete;
+    WriteLimit& operator=(const WriteLimit&) = delete;
+
+  private:
+    rlimit saved_{};
+    void (*previous_)(int) = nullptr;
+};
+
+// Another process holding the whole-file lock of an archive, as another
+// copy of the program does while it saves, until this object goes.
+class LockHolder {
+  public:
+    explicit LockHolder(const QString& path) {
+        int ready[2];
+        if (::pipe(ready) != 0 || ::pipe(release_) != 0) return;
+        const QByteArray native = path.toLocal8Bit();
+        child_ = ::fork();
+        if (child_ == 0) {
+            const int fd = ::open(native.constData(), O_RDWR | O_CREAT, 0666);
+            struct flock lock {};
+            lock.l_type = F_WRLCK;
+            lock.l_whence = SEEK_SET;
+            const char status = fd >= 0 && ::fcntl(fd, F_SETLKW, &lock) == 0 ? 'y' : 'n';
+            (void)!::write(ready[1], &status, 1);
+            char c;
+            (void)!::read(release_[0], &c, 1);
+            ::_exit(0);
+        }
+        char status = 'n';
+        (void)!::read(ready[0], &status, 1);
+        ::close(ready[0]);
+        ::close(ready[1]);
+        holding_ = status == 'y';
+    }
+    ~LockHolder() {
+        if (child_ <= 0) return;
+        (void)!::write(release_[1], "x", 1);
+        ::waitpid(child_, nullptr, 0);
+        ::close(release_[0]);
+        ::close(release_[1]);
+    }
+    LockHolder(const LockHolder&) = delete;
+    LockHolder& operator=(const LockHolder&) = delete;
+    bool holding() const { return holding_; }
+
+  private:
+    pid_t child_ = -1;
+    int release_[2] = {-1, -1};
+    bool holding_ = false;
+};
