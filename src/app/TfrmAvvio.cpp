@@ -102,7 +102,8 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent) {
         button->setStyleSheet(
             QStringLiteral("QToolButton { font-weight: bold; padding: 8px 16px; color: white;"
                            " background: #2c5d9b; border-radius: 4px; }"
-                           " QToolButton:disabled { background: #9aa9bb; }"));
+                           " QToolButton:disabled { background: #9aa9bb; }"
+                           " QToolButton:focus { border: 3px solid #ffd84a; }"));
         auto* info = new ClickableText("inf" + stem, s(t.description), this);
         info->setFixedWidth(280);
         // Aligned items in a layout get no height-for-width; reserve the lines.

@@ -6,9 +6,14 @@
 #include "screens/daily/TfrmStampaTurno.h"
 #include "screens/daily/TfrmTurni.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 
 namespace {
 
@@ -168,6 +173,24 @@ TEST_F(DailySheet, PreviewShowsTheSamePageThatIsPrinted) {
     window.pages()->updatePreview();
     EXPECT_EQ(window.pages()->pageCount(), 1);
     EXPECT_EQ(window.pages()->orientation(), QPageLayout::Landscape);
+    // It fits the screen, whatever room the screen has.
+    const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_TRUE(room.contains(window.frameGeometry())) << window.width() << "x" << window.height();
+}
+
+TEST_F(DailySheet, ASheetPrintedToAFileIsWrittenWholeOrReportedAsFailed) {
+    box("txtNome")->setText("Turno ordinario");
+    press("btnStampa");
+    ASSERT_EQ(printing->printed.size(), 1u);
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path("turno.pdf"));
+    EXPECT_EQ(printOn(printing->printed[0], printer), QString());
+    EXPECT_GT(QFileInfo(path("turno.pdf")).size(), 1000);
+
+    printer.setOutputFileName(path("cartella/turno.pdf")); // no such folder
+    EXPECT_EQ(printOn(printing->printed[0], printer),
+              kFileFailure.arg(QDir::toNativeSeparators(path("cartella/turno.pdf"))));
 }
 
 TEST_F(DailySheet, AnnullaPrintsNothingAndLeavesTheEditorAsItWas) {

@@ -1,11 +1,14 @@
 // The daily shift editor: saving, duplicating, moving through the archive,
 // the date box, Enter chain, focus highlights and hints.
 #include "ScreenFixture.h"
+#include "screens/common/RecordEditor.h"
 #include "screens/common/TfrmCalendario.h"
 #include "screens/daily/TfrmTurni.h"
+#include "support/Faults.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -204,26 +207,54 @@ TEST_F(DailyEditor, ExistingArchiveShowsAsTheUserSawIt) {
 TEST_F(DailyEditor, DateBoxOpensThePickerAndOnlyDeleteEmptiesIt) {
     QLineEdit* date = box("txtData");
     date->setText("01/02/2024");
-    date->setFocus();
-    for (int key : {int(Qt::Key_Tab), int(Qt::Key_A), int(Qt::Key_Return)}) {
-        modal->scripts.push_back(
-            [](QDialog& d) { d.findChild<QAbstractButton*>("btnAnnulla")->click(); });
+    // Any key but the ones that move on opens the picker, on the box's date.
+    QDate shownOn;
+    for (int key : {int(Qt::Key_A), int(Qt::Key_Return), int(Qt::Key_Space)}) {
+        date->setFocus();
+        modal->scripts.push_back([&](QDialog& d) {
+            shownOn = d.findChild<QCalendarWidget*>("calAppuntamenti")->selectedDate();
+            d.findChild<QAbstractButton*>("btnAnnulla")->click();
+        });
         QTest::keyClick(date, Qt::Key(key));
         EXPECT_EQ(date->text(), "01/02/2024");
+        EXPECT_EQ(shownOn, QDate(2024, 2, 1));
+        EXPECT_TRUE(date->hasFocus()); // nothing picked: the focus stays
     }
     EXPECT_EQ(modal->shownScreens, QStringList(3, "TfrmCalendario"));
-    EXPECT_TRUE(date->hasFocus()); // Tab did not move on
 
+    // A pick writes the date and moves on along the Enter chain.
+    date->setText("31/02/2024"); // not a day: the picker opens on today
+    date->setFocus();
+    modal->scripts.push_back([&](QDialog& d) {
+        shownOn = d.findChild<QCalendarWidget*>("calAppuntamenti")->selectedDate();
+        d.findChild<QAbstractButton*>("btnImportaData")->click();
+    });
+    QTest::keyClick(date, Qt::Key_F);
+    EXPECT_EQ(shownOn, QDate(2024, 3, 5));
+    EXPECT_EQ(date->text(), "05/03/2024");
+    EXPECT_TRUE(box("txtPeriodo")->hasFocus());
+
+    // The calendar button does the same.
     modal->scripts.push_back(
         [](QDialog& d) { d.findChild<QAbstractButton*>("btnImportaData")->click(); });
-    QTest::keyClick(date, Qt::Key_F);
-    EXPECT_EQ(date->text(), "05/03/2024"); // today, from the calendar
+    click("TfrmTurni", "impData");
+    EXPECT_TRUE(box("txtPeriodo")->hasFocus());
 
     QTest::keyClick(date, Qt::Key_Delete);
     EXPECT_EQ(date->text(), "");
     box("txtNome")->setText("Turno");
     editor->btnSalvaClick();
     EXPECT_EQ(messages->last(), kDateWarning);
+}
+
+TEST_F(DailyEditor, TabAndShiftTabLeaveTheDateBoxAsAnyOther) {
+    QWidget* date = box("txtData");
+    for (auto key : {Qt::Key_Tab, Qt::Key_Backtab}) {
+        date->setFocus();
+        QTest::keyClick(date, key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+        EXPECT_FALSE(date->hasFocus()) << key;
+    }
+    EXPECT_TRUE(modal->shownScreens.isEmpty());
 }
 
 TEST_F(DailyEditor, PickerWritesOnlyForAnExactTag) {
@@ -304,6 +335,150 @@ TEST_F(DailyEditor, ClosingReturnsToTheStartMenu) {
     editor->close();
     EXPECT_TRUE(screen("TfrmAvvio")->isVisible());
     EXPECT_FALSE(editor->isVisible());
+}
+
+TEST_F(DailyEditor, AFullDiskAtSaveLeavesTheArchiveAsItWas) {
+    seed(2);
+    const QByteArray before = [&] {
+        QFile f(archive);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    fill("Turno", "05/03/2024");
+    {
+        WriteLimit full(static_cast<rlim_t>(before.size() + 1000));
+        editor->btnSalvaClick();
+    }
+    EXPECT_EQ(messages->last(), kArchiveErrorMessage);
+    EXPECT_EQ(number(), "");
+    QFile f(archive);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), before);
+}
+
+TEST_F(DailyEditor, AnotherCopyHoldingTheArchiveIsToldAndNothingWritten) {
+    seed(1);
+    TRecordArchive::setLockWaitMs(400);
+    fill("Turno", "05/03/2024");
+    {
+        LockHolder other(archive);
+        ASSERT_TRUE(other.holding());
+        QElapsedTimer clock;
+        clock.start();
+        editor->btnSalvaClick();
+        EXPECT_LT(clock.elapsed(), 3000);
+        editor->cmdUltimoClick();
+    }
+    TRecordArchive::setLockWaitMs(5000);
+    ASSERT_EQ(messages->shown.size(), 2u);
+    for (const RecordedMessage& m : messages->shown) {
+        EXPECT_EQ(m.text, kArchiveBusyMessage);
+        EXPECT_EQ(m.kind, Messages::Kind::Warning);
+    }
+    EXPECT_EQ(records(), 1);
+    EXPECT_EQ(number(), "");
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr); // the busy cursor is gone
+    // Once the other copy lets go, the same Salva goes through.
+    editor->btnSalvaClick();
+    EXPECT_EQ(number(), "2");
+}
+
+TEST_F(DailyEditor, InAReadOnlyFolderBrowsingWorksAndOnlySalvaRefuses) {
+    seed(2);
+    const QByteArray before = [&] {
+        QFile f(archive);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    ASSERT_TRUE(QFile::setPermissions(archive, QFile::Permissions(0x6644)));
+    ASSERT_TRUE(QFile::setPermissions(folder.path(), QFile::Permissions(0x5555)));
+    {
+        AsOrdinaryUser user;
+        ASSERT_TRUE(user.ok());
+        editor->cmdUltimoClick();
+        EXPECT_EQ(number(), "2");
+        editor->cmdIndietroClick();
+        EXPECT_EQ(box("txtNome")->text(), "Tabella 1");
+        editor->btnDuplicaClick();
+        EXPECT_EQ(messages->shown.back().kind, Messages::Kind::Information);
+        box("txtSede")->setText("Sede nuova");
+        editor->btnSalvaClick();
+        EXPECT_EQ(messages->last(), kArchiveErrorMessage);
+
+        // A year nobody has used yet reads as empty and is not created.
+        control<QLabel>("TfrmTurni", "lblFile")->setText(path("2031.ore"));
+        messages->shown.clear();
+        editor->cmdAvantiClick();
+        EXPECT_EQ(messages->last(), QStringLiteral("L'archivio non contiene nessuna scheda."));
+    }
+    QFile::setPermissions(folder.path(), QFile::Permissions(0x7700));
+    EXPECT_FALSE(QFile::exists(path("2031.ore")));
+    QFile f(archive);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), before);
+}
+
+TEST_F(DailyEditor, ButtonsAnswerTheirShortcutsAndAltLetters) {
+    seed(3);
+    QLineEdit* inBox = box("txtSede");
+    inBox->setFocus();
+    struct Step {
+        QKeySequence keys;
+        const char* number; // lblPosizione after the keys
+    } browse[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_End), "3"},  {QKeySequence(Qt::Key_PageUp), "2"},
+        {QKeySequence(Qt::CTRL | Qt::Key_Home), "1"}, {QKeySequence(Qt::Key_PageDown), "2"},
+        {QKeySequence(Qt::CTRL | Qt::Key_N), ""},     {QKeySequence(Qt::Key_PageDown), "1"},
+    };
+    for (const Step& s : browse) {
+        QTest::keySequence(QApplication::focusWidget(), s.keys);
+        EXPECT_EQ(number(), s.number) << s.keys.toString().toStdString();
+    }
+    QTest::keySequence(QApplication::focusWidget(), QKeySequence(Qt::CTRL | Qt::Key_D));
+    EXPECT_EQ(messages->last(), EditorTexts::kDuplicated);
+    QTest::keySequence(QApplication::focusWidget(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    EXPECT_EQ(number(), "4");
+    QTest::keySequence(QApplication::focusWidget(), QKeySequence(Qt::CTRL | Qt::Key_P));
+    EXPECT_EQ(modal->shownScreens.back(), "TfrmStampaTurno");
+    inBox->setFocus();
+    QTest::keySequence(inBox, QKeySequence(Qt::ALT | Qt::Key_N));
+    // A button pressed by its letter shows itself pressed for a moment first.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return number().isEmpty(); }, 2000));
+
+    // Escape is no key of the editor: it would drop what is typed.
+    box("txtNome")->setText("da tenere");
+    QTest::keyClick(box("txtNome"), Qt::Key_Escape);
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(box("txtNome")->text(), "da tenere");
+
+    const std::pair<const char*, const char*> tips[] = {
+        {"btnSalva", "Salva la scheda corrente in archivio. (Alt+S, Ctrl+S)"},
+        {"btnAnteprima", "Visualizza l'anteprima di stampa della scheda corrente. (Alt+E)"},
+        {"cmdAvanti", "Visualizza la scheda successiva in archivio. (PgDown)"},
+    };
+    for (const auto& [name, tip] : tips)
+        EXPECT_EQ(control<QWidget>("TfrmTurni", name)->toolTip(), QString::fromUtf8(tip));
+}
+
+TEST_F(DailyEditor, PictureButtonsTakeTheFocusAndActOnEnterAndSpace) {
+    seed(2);
+    auto* last = control<QToolButton>("TfrmTurni", "cmdUltimo");
+    EXPECT_EQ(last->focusPolicy(), Qt::StrongFocus);
+    last->setFocus();
+    QTest::keyClick(last, Qt::Key_Return);
+    EXPECT_EQ(number(), "2");
+    auto* first = control<QToolButton>("TfrmTurni", "cmdPrimo");
+    first->setFocus();
+    QTest::keyClick(first, Qt::Key_Space);
+    EXPECT_EQ(number(), "1");
+}
+
+TEST_F(DailyEditor, EscapeClosesThePickerAsAnnullaDoes) {
+    QLineEdit* date = box("txtData");
+    date->setText("01/02/2024");
+    modal->scripts.push_back([](QDialog& d) {
+        QTest::keyClick(d.findChild<QCalendarWidget*>("calAppuntamenti"), Qt::Key_Escape);
+    });
+    EXPECT_FALSE(editor->impDataClick());
+    EXPECT_EQ(date->text(), "01/02/2024");
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QTest>
+#include <QToolButton>
 
 namespace {
 
@@ -82,6 +83,24 @@ TEST(ScreenRegistry, CreatesScreensInTheirFixedOrder) {
         const qsizetype i = order.indexOf(name);
         EXPECT_GT(i, at) << name.toStdString();
         at = i;
+    }
+}
+
+class StartMenu : public ScreenTest {};
+
+TEST_F(StartMenu, TilesTakeTheFocusAndOpenOnEnterOrSpace) {
+    for (auto [tile, key] :
+         {std::pair{"btnCalendario", Qt::Key_Return}, std::pair{"imgCalendario", Qt::Key_Space},
+          std::pair{"btnCalendario", Qt::Key_Enter}}) {
+        QWidget* menu = screen("TfrmAvvio");
+        menu->show();
+        screen("TfrmMenuRegistro")->hide();
+        auto* button = control<QToolButton>("TfrmAvvio", tile);
+        EXPECT_EQ(button->focusPolicy(), Qt::StrongFocus) << tile;
+        button->setFocus();
+        QTest::keyClick(button, key);
+        EXPECT_TRUE(screen("TfrmMenuRegistro")->isVisible()) << tile;
+        EXPECT_FALSE(menu->isVisible()) << tile;
     }
 }
 

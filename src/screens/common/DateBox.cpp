@@ -1,25 +1,28 @@
 #include "DateBox.h"
 
+#include <QAbstractButton>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QPointer>
 
 namespace {
 
 class DateKeys : public QObject {
   public:
-    DateKeys(QLineEdit* box, std::function<void()> openPicker)
-        : QObject(box), box_(box), openPicker_(std::move(openPicker)) {}
+    DateKeys(QLineEdit* box, std::function<void()> pick)
+        : QObject(box), box_(box), pick_(std::move(pick)) {}
 
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() != QEvent::KeyPress) return false;
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        switch (key) {
+        switch (static_cast<QKeyEvent*>(event)->key()) {
         case Qt::Key_Backspace:
         case Qt::Key_Delete:
             box_->clear();
             return true;
-        // A modifier pressed on its own is the start of a combination, not
-        // a key of its own.
+        // Moving on through the form, and a modifier pressed on its own (the
+        // start of a combination), are not keys of the box.
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
         case Qt::Key_Shift:
         case Qt::Key_Control:
         case Qt::Key_Alt:
@@ -27,19 +30,25 @@ class DateKeys : public QObject {
         case Qt::Key_AltGr:
             return false;
         default:
-            openPicker_();
+            pick_();
             return true;
         }
     }
 
   private:
     QLineEdit* box_;
-    std::function<void()> openPicker_;
+    std::function<void()> pick_;
 };
 
 } // namespace
 
-void DateBox::install(QLineEdit* box, std::function<void()> openPicker) {
+void DateBox::install(QLineEdit* box, QAbstractButton* importButton, QWidget* next,
+                      std::function<bool()> openPicker) {
     box->setReadOnly(true);
-    box->installEventFilter(new DateKeys(box, std::move(openPicker)));
+    QPointer<QWidget> after(next);
+    auto pick = [openPicker = std::move(openPicker), after] {
+        if (openPicker() && after) after->setFocus(Qt::OtherFocusReason);
+    };
+    box->installEventFilter(new DateKeys(box, pick));
+    if (importButton) QObject::connect(importButton, &QAbstractButton::clicked, box, pick);
 }

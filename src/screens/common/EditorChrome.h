@@ -19,7 +19,10 @@ struct EditorButton {
 namespace EditorChrome {
 // The button bar shpPulsanti, with the navigation panel shpRecord holding
 // cmdPrimo, cmdIndietro, lblPosizione, cmdAvanti and cmdUltimo before the
-// last button (Esci).
+// last button (Esci). Every button gets the keys every editor shares: its
+// Alt letter and its shortcut (Ctrl+N Nuovo, Ctrl+D Duplica, Ctrl+S Salva,
+// Ctrl+F Trova, Ctrl+P Stampa, F1 Guida; Ctrl+Home, Page Up, Page Down and
+// Ctrl+End for the arrows), named in its tooltip.
 QFrame* buttonBar(QWidget* form, const std::vector<EditorButton>& tools,
                   const std::vector<EditorButton>& navigation);
 // The hint line at the bottom of the form.

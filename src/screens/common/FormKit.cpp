@@ -16,6 +16,21 @@ static void initIconResources() {
 
 namespace FormKit {
 
+namespace {
+class PressOnEnter : public QObject {
+  public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+        auto* button = static_cast<QAbstractButton*>(watched);
+        if (button->isEnabled()) button->click();
+        return true;
+    }
+};
+} // namespace
+
 QIcon icon(const QString& freedesktopName) {
     static const bool loaded = (initIconResources(), true);
     Q_UNUSED(loaded);
@@ -49,7 +64,11 @@ QToolButton* pictureButton(QWidget* parent, const QString& name, const QString& 
     if (!iconName.isEmpty()) b->setIcon(icon(iconName));
     b->setIconSize(QSize(iconSize, iconSize));
     b->setAutoRaise(true);
-    b->setFocusPolicy(Qt::NoFocus);
+    // Reachable with Tab, with a frame that shows where the focus is, and
+    // pressed with Enter as well as Space.
+    b->setFocusPolicy(Qt::StrongFocus);
+    b->setStyleSheet(kFocusFrame);
+    b->installEventFilter(new PressOnEnter(b));
     b->setCursor(Qt::PointingHandCursor);
     if (!caption.isEmpty()) {
         b->setText(caption);

@@ -23,7 +23,12 @@ QLineEdit* edit(QWidget* parent, const QString& name, int maxLength);
 QLabel* label(QWidget* parent, const QString& name, const QString& text);
 // A label that only carries data (file names, routing tags, paths).
 QLabel* hiddenLabel(QWidget* parent, const QString& name, const QString& text = {});
+// The frame a picture button shows while it has the focus; a button with a
+// style of its own adds it to its style.
+inline const QString kFocusFrame = QStringLiteral(
+    "QToolButton:focus { border: 2px solid #2c7be5; border-radius: 5px; background: #e6effb; }");
 // A picture acting as a button: a theme icon with an optional caption below.
+// It takes the focus by Tab and acts on Enter and Space.
 QToolButton* pictureButton(QWidget* parent, const QString& name, const QString& iconName,
                            const QString& caption = {}, int iconSize = 32);
 // Opens the screen maximised; the geometry also fills the screen where no

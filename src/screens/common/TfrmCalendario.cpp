@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 // Routing tag -> the screen and the box that receive the picked date.
 struct Route {
@@ -57,15 +59,38 @@ TfrmCalendario::TfrmCalendario(QWidget* parent) : QDialog(parent) {
     connect(calAppuntamenti_, &QCalendarWidget::activated, this, [this] { btnImportaDataClick(); });
 }
 
-void TfrmCalendario::btnImportaDataClick() {
+QLineEdit* TfrmCalendario::receivingBox() const {
     // The tag is compared exactly as written, not trimmed.
     const QString tag = lblMemory_->text();
     for (const Route& r : kRoutes) {
         if (tag != QLatin1String(r.tag)) continue;
-        if (QWidget* screen = Screens::find(QString::fromLatin1(r.screen)))
-            FormKit::child<QLineEdit>(screen, QString::fromLatin1(r.box))
-                ->setText(calAppuntamenti_->selectedDate().toString(QStringLiteral("dd/MM/yyyy")));
-        accept();
-        return;
+        const QWidget* screen = Screens::find(QString::fromLatin1(r.screen));
+        return screen ? FormKit::child<QLineEdit>(screen, QString::fromLatin1(r.box)) : nullptr;
     }
+    return nullptr;
+}
+
+bool TfrmCalendario::knownTag() const {
+    const QString tag = lblMemory_->text();
+    return std::any_of(std::begin(kRoutes), std::end(kRoutes),
+                       [&](const Route& r) { return tag == QLatin1String(r.tag); });
+}
+
+void TfrmCalendario::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // The calendar opens on the date already in the box, when it holds one;
+    // otherwise it stays on today.
+    if (const QLineEdit* box = receivingBox()) {
+        const QDate current =
+            QDate::fromString(box->text().trimmed(), QStringLiteral("dd/MM/yyyy"));
+        if (current.isValid()) calAppuntamenti_->setSelectedDate(current);
+    }
+    calAppuntamenti_->setFocus(Qt::OtherFocusReason);
+}
+
+void TfrmCalendario::btnImportaDataClick() {
+    if (!knownTag()) return;
+    if (QLineEdit* box = receivingBox())
+        box->setText(calAppuntamenti_->selectedDate().toString(QStringLiteral("dd/MM/yyyy")));
+    accept();
 }

@@ -6,6 +6,7 @@
 
 class QCalendarWidget;
 class QLabel;
+class QLineEdit;
 
 class TfrmCalendario : public QDialog {
     Q_OBJECT
@@ -15,7 +16,14 @@ class TfrmCalendario : public QDialog {
     void btnImportaDataClick();
     void btnAnnullaClick() { close(); }
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
+    // The box the routing tag names, or nullptr.
+    QLineEdit* receivingBox() const;
+    bool knownTag() const;
+
     QCalendarWidget* calAppuntamenti_;
     QLabel* lblMemory_;
 };

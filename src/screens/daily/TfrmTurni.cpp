@@ -84,7 +84,9 @@ const SlotColumn kSlotColumns[] = {
     {"lblCampo008", "ATTIVITA' DA SVOLGERE", "Attivita", 120, 1},
 };
 
-QString s(const char* text) { return QString::fromUtf8(text); }
+QString s(const char* text) {
+    return QString::fromUtf8(text);
+}
 
 } // namespace
 
@@ -111,7 +113,6 @@ TfrmTurni::TfrmTurni(QWidget* parent) : RecordEditor(TRecordLayout::daily(), par
     onClick(this, "cmdIndietro", [this] { cmdIndietroClick(); });
     onClick(this, "cmdAvanti", [this] { cmdAvantiClick(); });
     onClick(this, "cmdUltimo", [this] { cmdUltimoClick(); });
-    onClick(this, "impData", [this] { impDataClick(); });
     onClick(this, "btnStampa", [this] { btnStampaClick(); });
     onClick(this, "btnAnteprima", [this] { btnAnteprimaClick(); });
 
@@ -123,11 +124,15 @@ TfrmTurni::TfrmTurni(QWidget* parent) : RecordEditor(TRecordLayout::daily(), par
             chain << stem + slotSuffix(slot);
     chain << "txtAnnotazioni";
     FormKit::enterChain(this, chain);
-    DateBox::install(FormKit::child<QLineEdit>(this, "txtData"), [this] { impDataClick(); });
+    DateBox::install(FormKit::child<QLineEdit>(this, "txtData"),
+                     FormKit::child<QAbstractButton>(this, "impData"),
+                     FormKit::child<QWidget>(this, chain[chain.indexOf("txtData") + 1]),
+                     [this] { return impDataClick(); });
 
     std::vector<std::pair<QString, QString>> hintTable;
     for (const auto* list : {&tools(), &navigation()})
-        for (const EditorButton& b : *list) hintTable.emplace_back(b.name, b.hint);
+        for (const EditorButton& b : *list)
+            hintTable.emplace_back(b.name, b.hint);
     hintTable.emplace_back("impNome", "Importa un turno predefinito dall'archivio degli orari.");
     hintTable.emplace_back("impData", "Importa una data dal calendario.");
     for (int slot = 1; slot <= 12; ++slot)
@@ -163,7 +168,8 @@ void TfrmTurni::buildForm() {
         QLineEdit* box = FormKit::edit(head, "txt" + name, f.capacity);
         line->addWidget(FormKit::withHighlight(box, "eff" + name), 1);
         if (f.importButton)
-            line->addWidget(FormKit::pictureButton(head, s(f.importButton), s(f.importIcon), {}, 22));
+            line->addWidget(
+                FormKit::pictureButton(head, s(f.importButton), s(f.importIcon), {}, 22));
         cell->addLayout(line);
         headGrid->addLayout(cell, f.row * 2, f.column, 1, f.span);
     }
@@ -195,14 +201,18 @@ void TfrmTurni::buildForm() {
         column = 1;
         for (const SlotColumn& c : kSlotColumns) {
             QLineEdit* box = FormKit::edit(slotPanel, "txt" + s(c.stem) + n, c.capacity);
+            // On a tall screen the rows grow a little instead of leaving
+            // the lower part of the window empty.
+            box->setSizePolicy(box->sizePolicy().horizontalPolicy(), QSizePolicy::Expanding);
+            box->setMaximumHeight(40);
             if (!c.stretch) {
                 box->setFixedWidth(64);
                 box->setAlignment(Qt::AlignCenter);
             }
             grid->addWidget(box, slot, column++);
             if (QLatin1String(c.stem) == QLatin1String("Lavoratore")) {
-                QToolButton* imp = FormKit::pictureButton(slotPanel, "impLavoratore" + n,
-                                                          "contact-new", {}, 18);
+                QToolButton* imp =
+                    FormKit::pictureButton(slotPanel, "impLavoratore" + n, "contact-new", {}, 18);
                 imp->setEnabled(false);
                 grid->addWidget(imp, slot, column);
             }
@@ -211,7 +221,7 @@ void TfrmTurni::buildForm() {
     }
     grid->setColumnStretch(3, 2);
     grid->setColumnStretch(5, 3);
-    fieldsLayout->addWidget(slotPanel);
+    fieldsLayout->addWidget(slotPanel, 1);
 
     QFrame* notes = FormKit::panel(fields, "shpSez03");
     auto* notesLayout = new QHBoxLayout(notes);
@@ -219,8 +229,7 @@ void TfrmTurni::buildForm() {
     notesLayout->addWidget(FormKit::edit(notes, "txtAnnotazioni", 250), 1);
     fieldsLayout->addWidget(notes);
 
-    page->addWidget(fields);
-    page->addStretch(1);
+    page->addWidget(fields, 1);
     page->addWidget(EditorChrome::hintLine(this, EditorTexts::kReady));
     FormKit::hiddenLabel(this, "lblFile");
     EditorChrome::attachmentLabels(this);
@@ -230,10 +239,10 @@ QString TfrmTurni::archivePath() const {
     return vtext::trimmed(FormKit::child<QLabel>(this, "lblFile")->text());
 }
 
-void TfrmTurni::impDataClick() {
+bool TfrmTurni::impDataClick() {
     TfrmCalendario picker(this);
     FormKit::child<QLabel>(&picker, "lblMemory")->setText(QStringLiteral("turni"));
-    showModal(picker);
+    return showModal(picker) == QDialog::Accepted;
 }
 
 void TfrmTurni::btnStampaClick() {

@@ -8,16 +8,16 @@ class QLineEdit;
 
 class TfrmTurni : public RecordEditor {
     Q_OBJECT
-public:
+  public:
     explicit TfrmTurni(QWidget* parent = nullptr);
 
     QString archivePath() const override;
-    // Opens the date picker for txtData.
-    void impDataClick();
+    // Opens the date picker for txtData; true when a date was picked.
+    bool impDataClick();
     // Open the daily sheet's print and preview screens over this editor.
     void btnStampaClick();
     void btnAnteprimaClick();
 
-private:
+  private:
     void buildForm();
 };
