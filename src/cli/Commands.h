@@ -12,5 +12,8 @@ namespace cli {
 int runDump(const Options& options, const QStringList& args);
 // verify FILE: record count, incomplete last record, damaged length bytes.
 int runVerify(const Options& options, const QStringList& args);
+// check codfisc|iva|iban|carta VALUE: the message of the check dialog; exit 0
+// valid, 1 wrong, 2 not checked (wrong length, empty).
+int runCheck(const Options& options, const QStringList& args);
 
 } // namespace cli

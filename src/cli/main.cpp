@@ -1,5 +1,6 @@
-// velmora-cli: the archives from the command line. Every command only reads
-// the archives: none is ever created or changed from here.
+// velmora-cli: the archives and the identifier checks from the command line.
+// Every command only reads the archives: none is ever created or changed from
+// here.
 #include "Commands.h"
 #include "PdfCommand.h"
 
@@ -44,6 +45,11 @@ const Command kCommands[] = {
      "write the printed sheet of record N of that year's daily archive (YYYY.ore)\n"
      "as a one-page PDF",
      1, 8, true, cli::runPdf, cli::makePdfApplication},
+    {"check", "codfisc|iva|iban|carta VALUE",
+     "print the message the check dialog shows for a fiscal code, VAT number,\n"
+     "IBAN or card number; exit 0 valid, 1 wrong, 2 not checked (wrong length,\n"
+     "empty)",
+     2, 2, true, cli::runCheck, nullptr},
 };
 
 QString usage() {
@@ -67,7 +73,8 @@ QString usage() {
         "                 name: NNNN.ore, NNNN.set, Orari.pro, Dipendenti.pro)\n"
         "  -h, --help     print this help\n"
         "\n"
-        "Exit status: 0 done, 1 damage found (verify), 2 failure or bad usage.\n");
+        "Exit status: 0 done, 1 damage found (verify) or a wrong value (check),\n"
+        "2 failure, bad usage or a value that cannot be checked (check).\n");
     return text;
 }
 

@@ -257,6 +257,8 @@ TEST_F(CliTest, FailuresExitWithTwoAndCreateNothing) {
          path("2024.ore")},
         // Without --folder a relative name is looked for beside the program.
         {QStringLiteral("dump"), QStringLiteral("1987.ore")},
+        {QStringLiteral("check"), QStringLiteral("bic"), QStringLiteral("UNCRITMM")},
+        {QStringLiteral("check"), QStringLiteral("iban")},
     };
     const auto before = snapshot(dir_.path());
     for (const QStringList& args : cases) {
@@ -278,6 +280,51 @@ TEST_F(CliTest, HelpListsTheCommands) {
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_TRUE(r.out.contains("dump FILE")) << r.out.toStdString();
     EXPECT_TRUE(r.out.contains("verify FILE")) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains("check codfisc|iva|iban|carta VALUE")) << r.out.toStdString();
+}
+
+TEST(CliCheck, PrintsTheDialogMessageAndExitsByTheOutcome) {
+    struct Case {
+        const char* kind;
+        QString value;
+        int exitCode;
+        QByteArray out;
+    } cases[] = {
+        {"codfisc", QStringLiteral("rssmra80a01h501u"), 0,
+         "Il codice fiscale digitato \xc3\xa8 VALIDO.\n"},
+        {"codfisc", QStringLiteral("RSSMRA80A01H501"), 2,
+         "Attenzione: il codice fiscale deve essere composto da 16 caratteri alfanumerici.\n"},
+        {"iva", QStringLiteral("98798701102"), 0,
+         "Il numero di partita IVA digitato risulta VALIDO.\n\n"
+         "E' stato rilasciato dall'Ufficio IVA del Comune di .\n"},
+        {"iva", QStringLiteral("12345670158"), 1,
+         "Attenzione: il numero di partita IVA digitato risulta ERRATO!\n\n"
+         "Non \xc3\xa8 quindi possibile fornire informazioni relative all'Ufficio IVA che lo ha "
+         "rilasciato.\n"},
+        {"iban", QStringLiteral("it60x0542811101000000123456"), 0,
+         "L'IBAN digitato \xc3\xa8 VALIDO.\n"},
+        {"iban", QStringLiteral("IT60X054281110-000000123456"), 1,
+         "Attenzione: l'IBAN digitato \xc3\xa8 ERRATO!\n"},
+        {"carta", QStringLiteral("3782 822463 10005"), 0,
+         "Il numero di carta di credito 3782 822463 10005 risulta valido.\n\n"
+         "La carta di credito \xc3\xa8 del tipo American Express.\n"},
+        // A value is data even when it starts like an option.
+        {"carta", QStringLiteral("-4111111111111111"), 0,
+         "Il numero di carta di credito -4111111111111111 risulta valido.\n\n"
+         "La carta di credito \xc3\xa8 del tipo Visa.\n"},
+        // Luhn-valid, but the dialog would close without a word.
+        {"carta", QStringLiteral("3200000000000002"), 1, ""},
+        {"carta", QString(), 2,
+         "Attenzione: immettere il numero di carta di credito prima di premere il pulsante di "
+         "controllo.\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.kind + (" " + c.value.toStdString()));
+        const CliRun r = runCli({QStringLiteral("check"), QString::fromLatin1(c.kind), c.value});
+        EXPECT_EQ(r.exitCode, c.exitCode) << r.err.toStdString();
+        EXPECT_EQ(r.out, c.out);
+        EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
+    }
 }
 
 TEST_F(CliTest, CommandsNeverChangeTheArchives) {
