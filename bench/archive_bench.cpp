@@ -1,15 +1,21 @@
 // How fast a whole yearly archive is read and decoded, as every search and
 // export does: one sequential pass through forEach, against the naive seek and
-// read of one record at a time. Items are records; the file is in the page
-// cache after the first pass, so the figures are the program's own cost.
+// read of one record at a time; and the daily search from the file to its
+// sorted lines, against one plain read of the same file. Items are records;
+// the file is in the page cache after the first pass, so the figures are the
+// program's own cost.
 #include "archive/FixedText.h"
 #include "archive/Record.h"
 #include "archive/RecordArchive.h"
+#include "domain/ArchiveSearch.h"
+#include "domain/SearchTables.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
+#include <map>
 
 namespace {
 
@@ -119,6 +125,52 @@ BENCHMARK(BM_ForEachDecodeEveryField)->Unit(benchmark::kMillisecond)->UseRealTim
 BENCHMARK(BM_SeekReadDecodeEveryField)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ForEachNoDecode)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_SeekReadNoDecode)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The floor for any whole-archive pass: the file read in large blocks and
+// nothing else.
+void BM_PlainSequentialRead(benchmark::State& state) {
+    const QString& path = archivePath();
+    QByteArray block(1 << 20, Qt::Uninitialized);
+    for (auto _ : state) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) std::abort();
+        qint64 total = 0;
+        for (qint64 n; (n = file.read(block.data(), block.size())) > 0;)
+            total += n;
+        if (total != qint64(kRecords) * kDaily.size()) std::abort();
+        benchmark::DoNotOptimize(block.data());
+    }
+    state.SetItemsProcessed(state.iterations() * kRecords);
+}
+
+// "Cerca" of the daily search with two filters, from the file to the sorted
+// lines. Every record passes the first pair, so every line is built and
+// sorted: the dearest case. The second pair lists one month.
+void runDailySearch(benchmark::State& state, const std::map<QString, QString>& typed,
+                    std::size_t expected) {
+    const QString& path = archivePath();
+    const SearchTable& daily = dailySearch();
+    std::vector<SearchFilter> filters;
+    for (const QString& field : daily.filterFields)
+        filters.push_back({typed.count(field) ? typed.at(field) : QString(), field});
+    for (auto _ : state) {
+        const std::vector<FoundLine> lines =
+            searchArchive(path, *daily.layout, filters, daily.line, MissingArchive::ListNothing);
+        if (lines.size() != expected) std::abort();
+        benchmark::DoNotOptimize(lines.data());
+    }
+    state.SetItemsProcessed(state.iterations() * kRecords);
+}
+void BM_DailySearchTwoFiltersEveryRecord(benchmark::State& state) {
+    runDailySearch(state, {{"Sede", "garibaldi"}, {"Lavoratore02", "BIANCHI"}}, kRecords);
+}
+void BM_DailySearchTwoFiltersOneMonth(benchmark::State& state) {
+    runDailySearch(state, {{"Data", "/03/2024"}, {"Lavoratore02", "bianchi"}}, kRecords / 12 + 1);
+}
+
+BENCHMARK(BM_PlainSequentialRead)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_DailySearchTwoFiltersEveryRecord)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_DailySearchTwoFiltersOneMonth)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

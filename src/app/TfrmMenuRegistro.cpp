@@ -1,7 +1,7 @@
 #include "TfrmMenuRegistro.h"
 
 #include "archive/Text.h"
-#include "domain/Environment.h"
+#include "domain/YearlyArchive.h"
 #include "screens/common/FormKit.h"
 #include "screens/common/Platform.h"
 #include "screens/common/Screens.h"
@@ -131,16 +131,16 @@ TfrmMenuRegistro::TfrmMenuRegistro(QWidget* parent) : QWidget(parent) {
 void TfrmMenuRegistro::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (event->spontaneous()) return;
-    const QString year = Clock::current().today().toString(QStringLiteral("yyyy"));
+    const QString year = currentYear();
     txtAnnoFatture_->setText(year);
     txtAnnoSet_->setText(year);
     lblMemory_->setText(QStringLiteral("avvio"));
     txtAnnoFatture_->setFocus(Qt::OtherFocusReason);
 }
 
-void TfrmMenuRegistro::openYear(QLineEdit* year, const QString& editor, const QString& extension,
+void TfrmMenuRegistro::openYear(QLineEdit* year, const QString& editor, ShiftCalendar calendar,
                                 const QString& tag) {
-    if (year->text().size() != 4) {
+    if (!isFourCharacterYear(year->text())) {
         Platform::messages().warning(
             this, QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre."));
         year->setFocus(Qt::OtherFocusReason);
@@ -149,19 +149,19 @@ void TfrmMenuRegistro::openYear(QLineEdit* year, const QString& editor, const QS
     QWidget* screen = Screens::find(editor);
     if (!screen) return;
     const QString trimmed = vtext::trimmed(year->text());
-    FormKit::child<QLabel>(screen, "lblFile")->setText(ProgramFolder::path() + trimmed + extension);
+    FormKit::child<QLabel>(screen, "lblFile")->setText(yearlyArchivePath(year->text(), calendar));
     screen->setWindowTitle(" Velmora - Programmazione turni anno " + trimmed);
     lblMemory_->setText(tag);
     close();
 }
 
 void TfrmMenuRegistro::btnApriFattureClick() {
-    openYear(txtAnnoFatture_, QStringLiteral("TfrmTurni"), QStringLiteral(".ore"),
+    openYear(txtAnnoFatture_, QStringLiteral("TfrmTurni"), ShiftCalendar::Daily,
              QStringLiteral("registro"));
 }
 
 void TfrmMenuRegistro::btnApriAnnoSetClick() {
-    openYear(txtAnnoSet_, QStringLiteral("TfrmSettimanale"), QStringLiteral(".set"),
+    openYear(txtAnnoSet_, QStringLiteral("TfrmSettimanale"), ShiftCalendar::Weekly,
              QStringLiteral("settimanale"));
 }
 

@@ -2,6 +2,8 @@
 // The year chooser of the shift calendar: points the daily or the weekly
 // editor at the archive of one calendar year.
 
+#include "domain/YearlyArchive.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -22,7 +24,7 @@ class TfrmMenuRegistro : public QWidget {
 
   private:
     // Checks the year and points `editor` at the archive of that year.
-    void openYear(QLineEdit* year, const QString& editor, const QString& extension,
+    void openYear(QLineEdit* year, const QString& editor, ShiftCalendar calendar,
                   const QString& tag);
 
     QLineEdit* txtAnnoFatture_;

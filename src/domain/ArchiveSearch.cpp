@@ -1,0 +1,107 @@
+#include "ArchiveSearch.h"
+
+#include "FilterRule.h"
+#include "ListOrder.h"
+
+#include "archive/RecordArchive.h"
+#include "archive/Text.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+namespace {
+
+// Opens the archive for one pass; false when it is missing and may not be
+// created. An existing file is only read, so a search never needs the right
+// to write.
+bool openForPass(TRecordArchive& archive, const QString& path, MissingArchive missing) {
+    if (QFileInfo::exists(path)) {
+        archive.open(path, TRecordArchive::Mode::ReadOnly);
+        return true;
+    }
+    if (missing == MissingArchive::ListNothing) return false;
+    archive.open(path, TRecordArchive::Mode::OpenOrCreate);
+    return true;
+}
+
+char foldedByte(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+}
+
+// filterHits() on the record bytes: the filter in Windows-1252, both sides
+// folded for A to Z, the field's stored text untrimmed. The code page maps
+// only ASCII bytes to ASCII letters, so folding bytes is folding text.
+class ByteFilter {
+  public:
+    ByteFilter(const QString& text, const TFieldDef& field)
+        : offset_(field.offset), capacity_(field.capacity) {
+        const QByteArray bytes = vtext::toWin1252(text);
+        // A character the code page lacks cannot occur in an archive text.
+        hittable_ = !text.isEmpty() && vtext::fromWin1252(bytes) == text;
+        for (char c : bytes)
+            folded_.push_back(foldedByte(c));
+    }
+
+    bool hits(const char* record) const {
+        if (!hittable_) return false;
+        const char* field = record + offset_;
+        const int length =
+            std::min(static_cast<int>(static_cast<unsigned char>(field[0])), capacity_);
+        std::array<char, 256> text;
+        for (int i = 0; i < length; ++i)
+            text[static_cast<std::size_t>(i)] = foldedByte(field[1 + i]);
+        return std::string_view(text.data(), static_cast<std::size_t>(length)).find(folded_) !=
+               std::string_view::npos;
+    }
+
+  private:
+    int offset_;
+    int capacity_;
+    bool hittable_;
+    std::string folded_;
+};
+
+} // namespace
+
+std::vector<FoundLine> searchArchive(const QString& path, const TRecordLayout& layout,
+                                     const std::vector<SearchFilter>& filters,
+                                     const LineFormat& line, MissingArchive missing) {
+    const LineBuilder builder(line, layout);
+    std::vector<ByteFilter> byteFilters;
+    qsizetype inUse = 0;
+    for (const SearchFilter& f : filters) {
+        byteFilters.emplace_back(f.text, requireField(layout, f.field));
+        if (filterInUse(f.text)) ++inUse;
+    }
+
+    std::vector<FoundLine> found;
+    TRecordArchive archive(layout.size());
+    if (!openForPass(archive, path, missing)) return found;
+    archive.forEach([&](qint64 index, const char* record) {
+        qsizetype hits = 0;
+        for (const ByteFilter& f : byteFilters)
+            if (hits < inUse && f.hits(record)) ++hits;
+        if (hits >= inUse) found.push_back({builder.build(record), index + 1});
+    });
+    archive.close();
+    sortInListOrder(found, [](const FoundLine& l) -> const QString& { return l.text; });
+    return found;
+}
+
+std::vector<qint64> recordsWithLine(const QString& path, const TRecordLayout& layout,
+                                    const LineFormat& line, QStringView chosen,
+                                    MissingArchive missing) {
+    const LineBuilder builder(line, layout);
+    const QString wanted = vtext::trimmed(chosen);
+    std::vector<qint64> numbers;
+    TRecordArchive archive(layout.size());
+    if (!openForPass(archive, path, missing)) return numbers;
+    archive.forEach([&](qint64 index, const char* record) {
+        if (vtext::trimmed(builder.build(record)) == wanted) numbers.push_back(index + 1);
+    });
+    archive.close();
+    return numbers;
+}

@@ -1,0 +1,43 @@
+#pragma once
+// The two whole-archive passes of a search screen: "Cerca", which lists the
+// records the filters let through as sorted lines, and the double click,
+// which finds the records behind a chosen line again by rebuilding each
+// record's line. Both read the archive once from the first record to the
+// last and decode only the fields they need.
+
+#include "ListLine.h"
+
+#include "archive/RecordLayout.h"
+
+#include <QString>
+
+#include <vector>
+
+struct SearchFilter {
+    QString text;  // as typed in its box, not trimmed
+    QString field; // the record field it looks at
+};
+
+struct FoundLine {
+    QString text;
+    qint64 recordNumber; // 1-based, as the editors show it
+};
+
+// What a search does when the archive file does not exist: the search
+// screens create it empty, as every archive action of the program does; the
+// command line only reads and leaves the folder as it was.
+enum class MissingArchive { CreateEmpty, ListNothing };
+
+// The lines of the records that `filters` let through (see FilterRule.h), in
+// list order. Throws ArchiveError when the file cannot be opened or read, and
+// std::logic_error for a field the layout lacks.
+std::vector<FoundLine> searchArchive(const QString& path, const TRecordLayout& layout,
+                                     const std::vector<SearchFilter>& filters,
+                                     const LineFormat& line, MissingArchive missing);
+
+// The record numbers, in archive order, of every record whose line, trimmed,
+// equals `chosen` trimmed. Equal lines give every one of their records: the
+// screen loads each in turn and the last one stays.
+std::vector<qint64> recordsWithLine(const QString& path, const TRecordLayout& layout,
+                                    const LineFormat& line, QStringView chosen,
+                                    MissingArchive missing);
