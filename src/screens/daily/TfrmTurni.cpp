@@ -189,6 +189,7 @@ void TfrmTurni::buildForm() {
     for (const SlotColumn& c : kSlotColumns) {
         QLabel* heading = FormKit::label(slotPanel, s(c.heading), s(c.headingText));
         heading->setStyleSheet(QStringLiteral("font-weight: bold;"));
+        heading->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
         grid->addWidget(heading, 0, column, 1, c.stretch ? 2 : 1);
         column += c.stretch ? 2 : 1;
     }
@@ -204,7 +205,7 @@ void TfrmTurni::buildForm() {
             // On a tall screen the rows grow a little instead of leaving
             // the lower part of the window empty.
             box->setSizePolicy(box->sizePolicy().horizontalPolicy(), QSizePolicy::Expanding);
-            box->setMaximumHeight(40);
+            box->setMaximumHeight(52);
             if (!c.stretch) {
                 box->setFixedWidth(64);
                 box->setAlignment(Qt::AlignCenter);
@@ -221,6 +222,12 @@ void TfrmTurni::buildForm() {
     }
     grid->setColumnStretch(3, 2);
     grid->setColumnStretch(5, 3);
+    // Extra height goes to the slot rows, never to the headings; what the
+    // rows cannot take stays below them.
+    for (int slot = 1; slot <= 12; ++slot)
+        grid->setRowStretch(slot, 1);
+    grid->setRowStretch(13, 0);
+    grid->addItem(new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), 13, 0);
     fieldsLayout->addWidget(slotPanel, 1);
 
     QFrame* notes = FormKit::panel(fields, "shpSez03");
