@@ -32,12 +32,12 @@ class Builder {
     }
     Builder& attachments() {
         for (const char* stem : {"File", "Desc"})
-            for (int i = 1; i <= 3; ++i)
+            for (int i = 1; i <= kAttachments; ++i)
                 add(stem + slotSuffix(i), 250);
         return *this;
     }
     Builder& slotsWithActivity() {
-        for (int s = 1; s <= 12; ++s)
+        for (int s = 1; s <= kSlots; ++s)
             add("Inizio" + slotSuffix(s), 5)
                 .add("Fine" + slotSuffix(s), 5)
                 .add("Attivita" + slotSuffix(s), 120);
@@ -54,7 +54,7 @@ TRecordLayout makeDaily() {
     Builder b;
     b.add("Nome", 50).add("Data", 10).add("Periodo", 50).add("Sede", 50);
     b.add("Disposizioni", 250).add("Annotazioni", 250).slotsWithActivity();
-    for (int s = 1; s <= 12; ++s)
+    for (int s = 1; s <= kSlots; ++s)
         b.add("Lavoratore" + slotSuffix(s), 120);
     return b.attachments().build("daily");
 }
@@ -63,14 +63,14 @@ TRecordLayout makeWeekly() {
     Builder b;
     b.add("Nome", 50).add("DataInizio", 10).add("DataFine", 10).add("Sede", 50);
     b.add("Disposizioni", 250).add("Annotazioni", 250);
-    for (int s = 1; s <= 12; ++s) {
+    for (int s = 1; s <= kSlots; ++s) {
         // A reserved block of 121 bytes sits between the slot 8 and slot 9
         // times; it belongs to no field and is never written on its own.
         if (s == 9) b.skip(121);
         b.add("Inizio" + slotSuffix(s), 5).add("Fine" + slotSuffix(s), 5);
     }
     for (const char* day : {"Lun", "Mar", "Mer", "Gio", "Ven", "Sab", "Dom"})
-        for (int s = 1; s <= 12; ++s)
+        for (int s = 1; s <= kSlots; ++s)
             b.add(day + slotSuffix(s), 40);
     return b.attachments().build("weekly");
 }

@@ -36,5 +36,10 @@ class TRecordLayout {
     QHash<QString, int> index_;
 };
 
+// Every shift table and timetable has twelve time slots; every record has
+// three attachments.
+inline constexpr int kSlots = 12;
+inline constexpr int kAttachments = 3;
+
 // Two-digit slot suffix: 1 -> "01".
 QString slotSuffix(int slot);

@@ -7,8 +7,7 @@ namespace report::DailySheet {
 namespace {
 
 constexpr double kSlotPitch = 7; // mm from one slot row to the next
-constexpr int kSlots = 12;
-constexpr double kFrame = 0.2; // mm: row frames and column rules
+constexpr double kFrame = 0.2;   // mm: row frames and column rules
 constexpr double kSignature = 0.3;
 
 constexpr HAlign L = HAlign::Left;

@@ -1,6 +1,7 @@
 #include "EditorChrome.h"
 
 #include "FormKit.h"
+#include "archive/RecordLayout.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -8,6 +9,38 @@
 #include <QShortcut>
 
 namespace EditorChrome {
+
+const std::vector<EditorButton>& standardTools() {
+    static const std::vector<EditorButton> table = {
+        {"btnNuovo", "document-new", "Nuovo",
+         "Prepara la schermata per la registrazione di una nuova scheda.", true},
+        {"btnDuplica", "edit-copy", "Duplica",
+         "Prepara la schermata per la registrazione di una nuova scheda duplicando i dati "
+         "correnti.",
+         true},
+        {"btnSalva", "document-save", "Salva", "Salva la scheda corrente in archivio.", true},
+        {"btnTrova", "edit-find", "Trova", "Trova una scheda in archivio.", true},
+        {"btnAllega", "mail-attachment", "Allega", "Allega file alla scheda corrente.", true},
+        {"btnStampa", "document-print", "Stampa", "Stampa la scheda corrente.", true},
+        {"btnAnteprima", "document-print-preview", "Anteprima",
+         "Visualizza l'anteprima di stampa della scheda corrente.", true},
+        {"btnEsporta", "x-office-spreadsheet", "Esporta",
+         "Esporta le schede in archivio in un file di Microsoft Excel.", true},
+        {"btnGuida", "help-contents", "Guida", "Visualizza la guida in linea.", true},
+        {"btnEsci", "application-exit", "Esci", "Esci da questa schermata di lavoro.", true},
+    };
+    return table;
+}
+
+const std::vector<EditorButton>& standardNavigation() {
+    static const std::vector<EditorButton> table = {
+        {"cmdPrimo", "go-first", {}, "Visualizza la prima scheda in archivio.", true},
+        {"cmdIndietro", "go-previous", {}, "Visualizza la scheda precedente in archivio.", true},
+        {"cmdAvanti", "go-next", {}, "Visualizza la scheda successiva in archivio.", true},
+        {"cmdUltimo", "go-last", {}, "Visualizza l'ultima scheda in archivio.", true},
+    };
+    return table;
+}
 
 namespace {
 
@@ -143,7 +176,7 @@ QLabel* hintLine(QWidget* form, const QString& initialText) {
 
 void attachmentLabels(QWidget* form) {
     for (const char* stem : {"File", "Desc"})
-        for (int i = 1; i <= 3; ++i) {
+        for (int i = 1; i <= kAttachments; ++i) {
             const QString text = stem + QString::number(i).rightJustified(2, u'0');
             FormKit::hiddenLabel(form, QStringLiteral("lbl") + text, text);
         }

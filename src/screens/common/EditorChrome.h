@@ -17,6 +17,13 @@ struct EditorButton {
 };
 
 namespace EditorChrome {
+// The buttons every editor draws from, in their order on the bar, with the
+// hints every editor shows: the tools (Esci last) and the record arrows.
+const std::vector<EditorButton>& standardTools();
+const std::vector<EditorButton>& standardNavigation();
+// Added to the hint of a button whose screen is not there yet.
+inline const QString kNotYetAvailable = QStringLiteral(" Funzione non ancora disponibile.");
+
 // The button bar shpPulsanti, with the navigation panel shpRecord holding
 // cmdPrimo, cmdIndietro, lblPosizione, cmdAvanti and cmdUltimo before the
 // last button (Esci). Every button gets the keys every editor shares: its

@@ -1,23 +1,89 @@
 #include "RecordEditor.h"
 
 #include "ArchiveAction.h"
+#include "EditorChrome.h"
 #include "FormKit.h"
 #include "Platform.h"
+#include "ScreenNames.h"
 #include "Screens.h"
 #include "archive/Text.h"
 
 #include <QCloseEvent>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QShowEvent>
 
-RecordEditor::RecordEditor(const TRecordLayout& layout, QWidget* parent)
-    : QWidget(parent), buffer_(layout) {}
+RecordEditor::RecordEditor(const TRecordLayout& layout, Spec spec, QWidget* parent)
+    : QWidget(parent), spec_(std::move(spec)), buffer_(layout), builder_(this, layout) {
+    setObjectName(spec_.name);
+    setWindowTitle(spec_.caption);
+    FormKit::maximize(this);
 
-void RecordEditor::bindControls(std::vector<Mandatory> mandatory, const QString& firstField) {
+    // This editor's share of the standard buttons, under its own names.
+    auto pick = [this](const std::vector<EditorButton>& standard) {
+        std::vector<EditorButton> buttons;
+        for (EditorButton b : standard) {
+            if (spec_.omitted.contains(b.name)) continue;
+            if (spec_.unavailable.contains(b.name)) {
+                b.available = false;
+                b.hint += EditorChrome::kNotYetAvailable;
+            }
+            b.name = button(b.name);
+            buttons.push_back(std::move(b));
+        }
+        return buttons;
+    };
+    const std::vector<EditorButton> tools = pick(EditorChrome::standardTools());
+    const std::vector<EditorButton> navigation = pick(EditorChrome::standardNavigation());
+    for (const auto* list : {&tools, &navigation})
+        for (const EditorButton& b : *list)
+            buttonHints_.emplace_back(b.name, b.hint);
+
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(8, 8, 8, 8);
+    page->setSpacing(6);
+    page->addWidget(EditorChrome::buttonBar(this, tools, navigation));
+    QFrame* fields = FormKit::panel(this, QStringLiteral("shpCampi"));
+    body_ = new QVBoxLayout(fields);
+    body_->setContentsMargins(6, 6, 6, 6);
+    page->addWidget(fields, 1);
+    page->addWidget(EditorChrome::hintLine(this, EditorTexts::kReady));
+    EditorChrome::attachmentLabels(this);
+}
+
+QString RecordEditor::button(const QString& standardName) const {
+    for (const auto& [from, to] : spec_.renamed)
+        if (from == standardName) return to;
+    return standardName;
+}
+
+void RecordEditor::finishForm(const std::vector<std::pair<QString, QString>>& hints) {
+    builder_.finish();
     binder_ = std::make_unique<RecordBinder>(this, layout());
-    mandatory_ = std::move(mandatory);
-    firstField_ = firstField;
     lblPosizione_ = FormKit::child<QLabel>(this, QStringLiteral("lblPosizione"));
+
+    const std::pair<const char*, void (RecordEditor::*)()> handlers[] = {
+        {"btnNuovo", &RecordEditor::btnNuovoClick},
+        {"btnDuplica", &RecordEditor::btnDuplicaClick},
+        {"btnSalva", &RecordEditor::btnSalvaClick},
+        {"cmdPrimo", &RecordEditor::cmdPrimoClick},
+        {"cmdIndietro", &RecordEditor::cmdIndietroClick},
+        {"cmdAvanti", &RecordEditor::cmdAvantiClick},
+        {"cmdUltimo", &RecordEditor::cmdUltimoClick},
+    };
+    for (const auto& [name, handler] : handlers)
+        if (!spec_.omitted.contains(QLatin1String(name)))
+            FormKit::onClick(this, button(QLatin1String(name)),
+                             [this, h = handler] { (this->*h)(); });
+    FormKit::onClick(this, button(QStringLiteral("btnEsci")), [this] { close(); });
+
+    std::vector<std::pair<QString, QString>> all = buttonHints_;
+    all.insert(all.end(), hints.begin(), hints.end());
+    QStringList backgrounds = {QStringLiteral("shpCampi"), QStringLiteral("shpRecord"),
+                               QStringLiteral("shpPulsanti")};
+    for (const QFrame* panel : findChildren<QFrame*>(QRegularExpression(QStringLiteral("^shpSez"))))
+        backgrounds << panel->objectName();
+    FormKit::hints(this, FormKit::child<QLabel>(this, QStringLiteral("panInfo")), all, backgrounds);
 }
 
 QString RecordEditor::position() const {
@@ -36,7 +102,8 @@ bool RecordEditor::withArchive(const std::function<QString(TRecordArchive&)>& wo
 void RecordEditor::clearScreen() {
     binder_->clear();
     lblPosizione_->clear();
-    FormKit::child<QWidget>(this, firstField_)->setFocus(Qt::OtherFocusReason);
+    newRecordDefaults();
+    FormKit::child<QWidget>(this, spec_.firstField)->setFocus(Qt::OtherFocusReason);
 }
 
 void RecordEditor::showEvent(QShowEvent* event) {
@@ -47,7 +114,7 @@ void RecordEditor::showEvent(QShowEvent* event) {
 
 void RecordEditor::closeEvent(QCloseEvent* event) {
     event->accept();
-    Screens::handOver(this, QStringLiteral("TfrmAvvio"));
+    Screens::handOver(this, ScreenName::kAvvio);
 }
 
 void RecordEditor::btnNuovoClick() {
@@ -55,7 +122,7 @@ void RecordEditor::btnNuovoClick() {
 }
 
 void RecordEditor::btnSalvaClick() {
-    for (const Mandatory& m : mandatory_) {
+    for (const Mandatory& m : spec_.mandatory) {
         auto* box = FormKit::child<QLineEdit>(this, m.control);
         if (vtext::trimmed(box->text()).isEmpty()) {
             Platform::messages().warning(this, m.warning);
@@ -63,6 +130,7 @@ void RecordEditor::btnSalvaClick() {
             return;
         }
     }
+    if (!checkBeforeSave()) return;
     withArchive(
         [this](TRecordArchive& archive) {
             binder_->toRecord(buffer_);
@@ -87,11 +155,11 @@ void RecordEditor::btnDuplicaClick() {
         return;
     }
     for (const char* stem : {"lblFile", "lblDesc"})
-        for (int i = 1; i <= 3; ++i)
+        for (int i = 1; i <= kAttachments; ++i)
             FormKit::child<QLabel>(this, stem + slotSuffix(i))->clear();
     lblPosizione_->clear();
     if (!withArchive([](TRecordArchive&) { return QString(); })) return;
-    FormKit::child<QWidget>(this, firstField_)->setFocus(Qt::OtherFocusReason);
+    FormKit::child<QWidget>(this, spec_.firstField)->setFocus(Qt::OtherFocusReason);
     Platform::messages().information(this, EditorTexts::kDuplicated);
 }
 
@@ -106,6 +174,11 @@ void RecordEditor::showRecord(const TRecord& record, qint64 number) {
     buffer_ = record;
     binder_->fromRecord(buffer_);
     setPosition(number);
+}
+
+void RecordEditor::importFields(const TRecord& record, const QStringList& fields) {
+    for (const QString& field : fields)
+        FormKit::child<QLineEdit>(this, QStringLiteral("txt") + field)->setText(record.text(field));
 }
 
 void RecordEditor::cmdPrimoClick() {

@@ -1,18 +1,25 @@
 #pragma once
-// What the four record editors share: Nuovo, Salva, Duplica, the four moves
-// through the archive, clearing on show and handing back to the start menu
-// on close. The record lives only in the form's controls; the number of the
-// record on screen lives in lblPosizione (empty for a record never saved).
+// The record editor every archive has: the standard button bar with its
+// hints and keys, Nuovo, Salva, Duplica, the four moves through the archive,
+// clearing on show and handing back to the start menu on close. A concrete
+// editor is its tables: it builds its fields with the form builder, lists
+// its mandatory fields and the standard buttons it lacks, and wires the
+// buttons that open its own screens. The record lives only in the form's
+// controls; the number of the record on screen lives in lblPosizione (empty
+// for a record never saved).
 
 #include "ArchiveAction.h"
+#include "FormBuilder.h"
 #include "RecordBinder.h"
 #include "archive/Record.h"
 #include "archive/RecordArchive.h"
 
 #include <QLabel>
+#include <QVBoxLayout>
 #include <QWidget>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 class RecordEditor : public QWidget {
@@ -23,10 +30,22 @@ class RecordEditor : public QWidget {
         QString warning; // shown when it is, with the focus put there
     };
 
+    // What sets one editor apart from the others.
+    struct Spec {
+        QString name; // the screen's name (ScreenName)
+        QString caption;
+        std::vector<Mandatory> mandatory; // checked in this order at Salva
+        QString firstField;               // where Nuovo and showing put the focus
+        QStringList omitted;              // standard buttons this editor does not have
+        QStringList unavailable;          // shown disabled: their screen is not there yet
+        // Standard names this editor spells otherwise (btnNuovo -> cmdNuovo).
+        std::vector<std::pair<QString, QString>> renamed = {};
+    };
+
     // Nuovo: an empty screen for a new record.
     void btnNuovoClick();
-    // Salva: checks the mandatory fields, then updates the record on screen in
-    // place or appends it as a new one.
+    // Salva: checks the mandatory fields (and the editor's own checks), then
+    // updates the record on screen in place or appends it as a new one.
     void btnSalvaClick();
     // Duplica: the record on screen becomes a new, unsaved copy without its
     // attachments.
@@ -36,16 +55,32 @@ class RecordEditor : public QWidget {
     void cmdAvantiClick();
     void cmdUltimoClick();
 
-    // Puts a record read elsewhere (the search screen) on screen as number n.
+    // Puts a record read elsewhere (a search screen) on screen as number n.
     void showRecord(const TRecord& record, qint64 number);
+    // Writes the named fields of a record into their boxes and leaves every
+    // other box alone (a template imported into a shift table).
+    void importFields(const TRecord& record, const QStringList& fields);
     // The full path of this editor's archive.
     virtual QString archivePath() const = 0;
     const TRecordLayout& layout() const { return buffer_.layout(); }
+    // The name this editor gives a standard button (btnNuovo or cmdNuovo).
+    QString button(const QString& standardName) const;
 
   protected:
-    RecordEditor(const TRecordLayout& layout, QWidget* parent = nullptr);
-    // Called by the subclass once every control exists.
-    void bindControls(std::vector<Mandatory> mandatory, const QString& firstField);
+    RecordEditor(const TRecordLayout& layout, Spec spec, QWidget* parent = nullptr);
+    // Where the subclass puts the panels of its fields, inside shpCampi.
+    QVBoxLayout* body() const { return body_; }
+    FormBuilder& builder() { return builder_; }
+    // Called by the subclass once every control exists: the hint line, the
+    // hidden labels, the Enter chain and the binding. `hints` are the
+    // editor's own hints beyond the standard buttons'.
+    void finishForm(const std::vector<std::pair<QString, QString>>& hints);
+    // Runs when the screen is emptied for a new record: the editor's own
+    // defaults (today's date, zero amounts...).
+    virtual void newRecordDefaults() {}
+    // The editor's own checks after the mandatory fields; false stops Salva
+    // (the check has told the user why).
+    virtual bool checkBeforeSave() { return true; }
     void clearScreen();
 
     void showEvent(QShowEvent* event) override;
@@ -60,10 +95,12 @@ class RecordEditor : public QWidget {
     QString position() const;
     void setPosition(qint64 number);
 
+    Spec spec_;
     TRecord buffer_;
+    FormBuilder builder_;
+    QVBoxLayout* body_ = nullptr;
+    std::vector<std::pair<QString, QString>> buttonHints_;
     std::unique_ptr<RecordBinder> binder_;
-    std::vector<Mandatory> mandatory_;
-    QString firstField_;
     QLabel* lblPosizione_ = nullptr;
 };
 
@@ -80,4 +117,7 @@ inline const QString kDuplicated = QStringLiteral(
     "E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\rAl termine "
     "premere Salva per inserire la scheda in archivio.");
 inline const QString kReady = QStringLiteral("Pronto per archiviare una nuova scheda...");
+inline const QString kNameWarning =
+    QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il nome "
+                   "identificativo della tabella dei turni.");
 } // namespace EditorTexts

@@ -1,7 +1,8 @@
 #include "TfrmCalendario.h"
 
 #include "FormKit.h"
-#include "Screens.h"
+#include "Routes.h"
+#include "ScreenNames.h"
 #include "domain/Environment.h"
 
 #include <QCalendarWidget>
@@ -10,24 +11,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
-namespace {
-// Routing tag -> the screen and the box that receive the picked date.
-struct Route {
-    const char* tag;
-    const char* screen;
-    const char* box;
-};
-constexpr Route kRoutes[] = {
-    {"turni", "TfrmTurni", "txtData"},
-    {"set_inizio", "TfrmSettimanale", "txtDataInizio"},
-    {"set_fine", "TfrmSettimanale", "txtDataFine"},
-};
-} // namespace
-
 TfrmCalendario::TfrmCalendario(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("TfrmCalendario"));
+    setObjectName(ScreenName::kCalendario);
     setWindowTitle(QStringLiteral(" Importazione data"));
     setModal(true);
 
@@ -61,19 +46,7 @@ TfrmCalendario::TfrmCalendario(QWidget* parent) : QDialog(parent) {
 
 QLineEdit* TfrmCalendario::receivingBox() const {
     // The tag is compared exactly as written, not trimmed.
-    const QString tag = lblMemory_->text();
-    for (const Route& r : kRoutes) {
-        if (tag != QLatin1String(r.tag)) continue;
-        const QWidget* screen = Screens::find(QString::fromLatin1(r.screen));
-        return screen ? FormKit::child<QLineEdit>(screen, QString::fromLatin1(r.box)) : nullptr;
-    }
-    return nullptr;
-}
-
-bool TfrmCalendario::knownTag() const {
-    const QString tag = lblMemory_->text();
-    return std::any_of(std::begin(kRoutes), std::end(kRoutes),
-                       [&](const Route& r) { return tag == QLatin1String(r.tag); });
+    return Routes::dateBox(lblMemory_->text());
 }
 
 void TfrmCalendario::showEvent(QShowEvent* event) {
@@ -89,8 +62,9 @@ void TfrmCalendario::showEvent(QShowEvent* event) {
 }
 
 void TfrmCalendario::btnImportaDataClick() {
-    if (!knownTag()) return;
-    if (QLineEdit* box = receivingBox())
-        box->setText(calAppuntamenti_->selectedDate().toString(QStringLiteral("dd/MM/yyyy")));
+    // A tag nobody receives leaves the picker open.
+    QLineEdit* box = receivingBox();
+    if (!box) return;
+    box->setText(calAppuntamenti_->selectedDate().toString(QStringLiteral("dd/MM/yyyy")));
     accept();
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The date picker: a month calendar from which the user imports one day
-// into the date box of the editor named by the routing tag in lblMemory.
+// into the date box that registered the routing tag written in lblMemory.
 
 #include <QDialog>
 
@@ -22,7 +22,6 @@ class TfrmCalendario : public QDialog {
   private:
     // The box the routing tag names, or nullptr.
     QLineEdit* receivingBox() const;
-    bool knownTag() const;
 
     QCalendarWidget* calAppuntamenti_;
     QLabel* lblMemory_;

@@ -17,7 +17,4 @@ class TfrmTurni : public RecordEditor {
     // Open the daily sheet's print and preview screens over this editor.
     void btnStampaClick();
     void btnAnteprimaClick();
-
-  private:
-    void buildForm();
 };

@@ -1,0 +1,40 @@
+#pragma once
+// The name of every screen, as its objectName and as other screens find it.
+// One place, so a screen is never reached through a misspelt text.
+
+#include <QString>
+
+namespace ScreenName {
+inline const QString kPassword = QStringLiteral("TfrmPassword");
+inline const QString kAvvio = QStringLiteral("TfrmAvvio");
+inline const QString kCambiaPassword = QStringLiteral("TfrmCambiaPassword");
+inline const QString kCarta = QStringLiteral("TfrmCarta");
+inline const QString kCodFisc = QStringLiteral("TfrmCodFisc");
+inline const QString kGuida = QStringLiteral("TfrmGuida");
+inline const QString kIban = QStringLiteral("TfrmIban");
+inline const QString kInfo = QStringLiteral("TfrmInfo");
+inline const QString kPartitaIva = QStringLiteral("TfrmPartitaIva");
+inline const QString kSplash = QStringLiteral("TfrmSplash");
+inline const QString kIstruttori = QStringLiteral("TfrmIstruttori");
+inline const QString kAllegaCartella = QStringLiteral("TfrmAllegaCartella");
+inline const QString kTrovaIstruttori = QStringLiteral("TfrmTrovaIstruttori");
+inline const QString kDaRinnovare = QStringLiteral("TfrmDaRinnovare");
+inline const QString kExpIstruttori = QStringLiteral("TfrmExpIstruttori");
+inline const QString kStampaIstruttore = QStringLiteral("TfrmStampaIstruttore");
+inline const QString kAnteprimaIstruttore = QStringLiteral("TfrmAnteprimaIstruttore");
+inline const QString kOrari = QStringLiteral("TfrmOrari");
+inline const QString kExpOrari = QStringLiteral("TfrmExpOrari");
+inline const QString kTrovaOrari = QStringLiteral("TfrmTrovaOrari");
+inline const QString kStampaOrario = QStringLiteral("TfrmStampaOrario");
+inline const QString kMenuRegistro = QStringLiteral("TfrmMenuRegistro");
+inline const QString kTurni = QStringLiteral("TfrmTurni");
+inline const QString kCalendario = QStringLiteral("TfrmCalendario");
+inline const QString kTrovaTurni = QStringLiteral("TfrmTrovaTurni");
+inline const QString kExpTurni = QStringLiteral("TfrmExpTurni");
+inline const QString kStampaTurno = QStringLiteral("TfrmStampaTurno");
+inline const QString kSettimanale = QStringLiteral("TfrmSettimanale");
+inline const QString kStampaSet = QStringLiteral("TfrmStampaSet");
+inline const QString kAnteprimaSet = QStringLiteral("TfrmAnteprimaSet");
+inline const QString kTrovaSet = QStringLiteral("TfrmTrovaSet");
+inline const QString kAnteprimaTurno = QStringLiteral("TfrmAnteprimaTurno");
+} // namespace ScreenName
