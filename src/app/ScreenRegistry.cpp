@@ -9,6 +9,7 @@
 #include "screens/daily/TfrmAnteprimaTurno.h"
 #include "screens/daily/TfrmStampaTurno.h"
 #include "screens/daily/TfrmTurni.h"
+#include "screens/timetables/TfrmOrari.h"
 
 #include <functional>
 
@@ -22,13 +23,10 @@ struct Entry {
 // Screens in the order they are created; later screens join as they land.
 const std::vector<Entry>& registry() {
     static const std::vector<Entry> table = {
-        {[] { return new TfrmPassword; }, true},
-        {[] { return new TfrmAvvio; }, true},
-        {[] { return new TfrmCambiaPassword; }, true},
-        {[] { return new TfrmMenuRegistro; }, true},
-        {[] { return new TfrmTurni; }, true},
-        {[] { return new TfrmCalendario; }, false},
-        {[] { return new TfrmStampaTurno; }, false},
+        {[] { return new TfrmPassword; }, true},        {[] { return new TfrmAvvio; }, true},
+        {[] { return new TfrmCambiaPassword; }, true},  {[] { return new TfrmOrari; }, true},
+        {[] { return new TfrmMenuRegistro; }, true},    {[] { return new TfrmTurni; }, true},
+        {[] { return new TfrmCalendario; }, false},     {[] { return new TfrmStampaTurno; }, false},
         {[] { return new TfrmAnteprimaTurno; }, false},
     };
     return table;
@@ -44,13 +42,17 @@ ScreenSet::ScreenSet() {
 }
 
 ScreenSet::~ScreenSet() {
-    for (auto it = screens_.rbegin(); it != screens_.rend(); ++it) Screens::remove(it->get());
+    for (auto it = screens_.rbegin(); it != screens_.rend(); ++it)
+        Screens::remove(it->get());
 }
 
-QWidget* ScreenSet::first() const { return Screens::find(QStringLiteral("TfrmPassword")); }
+QWidget* ScreenSet::first() const {
+    return Screens::find(QStringLiteral("TfrmPassword"));
+}
 
 QStringList ScreenSet::order() const {
     QStringList names;
-    for (const auto& s : screens_) names << s->objectName();
+    for (const auto& s : screens_)
+        names << s->objectName();
     return names;
 }

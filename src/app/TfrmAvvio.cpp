@@ -2,6 +2,7 @@
 
 #include "screens/common/FormKit.h"
 #include "screens/common/OpenURL.h"
+#include "screens/common/ScreenNames.h"
 #include "screens/common/Screens.h"
 
 #include <QApplication>
@@ -36,22 +37,22 @@ struct Tile {
     const char* picture;
     const char* buttonText;
     const char* description;
-    bool available;
+    const QString* opens; // the screen the tile shows; nullptr while it is not built
 };
 
 const Tile kTiles[] = {
     {"Orari", ":/tiles/orari.svg", "IMPOSTAZIONE ORARI",
      "Modelli di orario riutilizzabili: periodo di validità, sede, disposizioni e fino a "
      "dodici fasce orarie con le attività da svolgere.",
-     false},
+     &ScreenName::kOrari},
     {"Calendario", ":/tiles/calendario.svg", "CALENDARIO TURNI",
      "Tabelle dei turni giornaliere e settimanali, archiviate per anno solare, con i turnisti "
      "di ogni fascia oraria.",
-     true},
+     &ScreenName::kMenuRegistro},
     {"Anagrafica", ":/tiles/anagrafica.svg", "ANAGRAFICA LAVORATORI",
      "Dati anagrafici, recapiti, dati di pagamento e contratti dei lavoratori, con i "
      "contratti in scadenza.",
-     false},
+     nullptr},
 };
 
 QString s(const char* text) {
@@ -61,7 +62,7 @@ QString s(const char* text) {
 } // namespace
 
 TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("TfrmAvvio"));
+    setObjectName(ScreenName::kAvvio);
     setWindowTitle(QStringLiteral("Velmora"));
     FormKit::maximize(this);
     FormKit::backdrop(this);
@@ -109,14 +110,14 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent) {
         // Aligned items in a layout get no height-for-width; reserve the lines.
         info->setMinimumHeight(info->heightForWidth(280));
         for (QWidget* w : std::initializer_list<QWidget*>{picture, button, info})
-            w->setEnabled(t.available);
+            w->setEnabled(t.opens != nullptr);
         column->addWidget(picture, 0, Qt::AlignHCenter);
         column->addWidget(button, 0, Qt::AlignHCenter);
         column->addWidget(info, 0, Qt::AlignHCenter);
         column->addStretch();
         tiles->addLayout(column);
-        if (t.available) {
-            auto open = [this] { btnCalendarioClick(); };
+        if (t.opens) {
+            auto open = [this, to = *t.opens] { Screens::handOver(this, to); };
             connect(picture, &QToolButton::clicked, this, open);
             connect(button, &QToolButton::clicked, this, open);
             info->onClick = open;
@@ -152,10 +153,6 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent) {
 
     FormKit::onClick(this, "imgSito", [this] { imgSitoClick(); });
     FormKit::onClick(this, "imgEsci", [this] { imgEsciClick(); });
-}
-
-void TfrmAvvio::btnCalendarioClick() {
-    Screens::handOver(this, QStringLiteral("TfrmMenuRegistro"));
 }
 
 void TfrmAvvio::imgSitoClick() {

@@ -9,7 +9,6 @@ class TfrmAvvio : public QWidget {
   public:
     explicit TfrmAvvio(QWidget* parent = nullptr);
 
-    void btnCalendarioClick();
     void imgSitoClick();
     void imgEsciClick() { close(); }
 

@@ -1,5 +1,6 @@
-// The daily shift editor: saving, duplicating, moving through the archive,
-// the date box, Enter chain, focus highlights and hints.
+// The daily shift editor's own behaviour: its bytes on disk, the date box,
+// Enter chain, focus highlights, hints, keys, faults at Salva and the import
+// of a template. What every editor shares is in EveryEditorTest.
 #include "ScreenFixture.h"
 #include "screens/common/RecordEditor.h"
 #include "screens/common/TfrmCalendario.h"
@@ -93,91 +94,6 @@ TEST_F(DailyEditor, SaveAppendsThenUpdatesInPlace) {
     EXPECT_EQ(eighth.mid(2141, 18), QByteArray("\x11"
                                                "Chiusura attivit\xe0"));
     EXPECT_EQ(eighth.mid(2262 + 3 * 121, 26), QByteArray("\x19Rossi Mario, Bianchi Anna"));
-}
-
-TEST_F(DailyEditor, MovesThroughTheArchive) {
-    seed(3);
-    struct Step {
-        void (TfrmTurni::*move)();
-        const char* expectNumber;
-        const char* expectName;
-    };
-    // From a fresh screen Next and Previous both show the first record; the
-    // ends of the archive are silent.
-    const Step steps[] = {
-        {&TfrmTurni::cmdAvantiClick, "1", "Tabella 1"},
-        {&TfrmTurni::cmdAvantiClick, "2", "Tabella 2"},
-        {&TfrmTurni::cmdUltimoClick, "3", "Tabella 3"},
-        {&TfrmTurni::cmdAvantiClick, "3", "Tabella 3"},
-        {&TfrmTurni::cmdIndietroClick, "2", "Tabella 2"},
-        {&TfrmTurni::cmdPrimoClick, "1", "Tabella 1"},
-        {&TfrmTurni::cmdIndietroClick, "1", "Tabella 1"},
-        {&TfrmTurni::btnNuovoClick, "", ""},
-        {&TfrmTurni::cmdIndietroClick, "1", "Tabella 1"},
-    };
-    for (const Step& s : steps) {
-        (editor->*s.move)();
-        EXPECT_EQ(number(), s.expectNumber);
-        EXPECT_EQ(box("txtNome")->text(), s.expectName);
-    }
-    EXPECT_TRUE(messages->shown.empty());
-    EXPECT_EQ(control<QLabel>("TfrmTurni", "lblFile01")->text(), "allegato1.pdf");
-}
-
-TEST_F(DailyEditor, EmptyOrMissingArchiveIsToldAtEveryMove) {
-    const QString empty = QStringLiteral("L'archivio non contiene nessuna scheda.");
-    for (auto move : {&TfrmTurni::cmdAvantiClick, &TfrmTurni::cmdIndietroClick,
-                      &TfrmTurni::cmdPrimoClick, &TfrmTurni::cmdUltimoClick}) {
-        messages->shown.clear();
-        (editor->*move)();
-        ASSERT_EQ(messages->shown.size(), 1u);
-        EXPECT_EQ(messages->last(), empty);
-        EXPECT_EQ(number(), "");
-    }
-    // The first move created the yearly archive, empty.
-    EXPECT_TRUE(QFile::exists(archive));
-    EXPECT_EQ(QFileInfo(archive).size(), 0);
-}
-
-TEST_F(DailyEditor, DuplicateMakesAnUnsavedCopyWithoutAttachments) {
-    editor->btnDuplicaClick();
-    EXPECT_EQ(messages->last(), QStringLiteral("Attenzione: la duplicazione di una scheda può "
-                                               "avvenire soltanto dopo che questa è stata "
-                                               "inserita in archivio."));
-    seed(3);
-    editor->cmdUltimoClick();
-    editor->btnDuplicaClick();
-    EXPECT_EQ(messages->last(),
-              QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda "
-                             "corrente.\n\r\n\rAl termine premere Salva per inserire la scheda "
-                             "in archivio."));
-    EXPECT_EQ(number(), "");
-    EXPECT_EQ(box("txtNome")->text(), "Tabella 3");
-    EXPECT_EQ(control<QLabel>("TfrmTurni", "lblFile01")->text(), "");
-    EXPECT_TRUE(box("txtNome")->hasFocus());
-    editor->btnSalvaClick();
-    EXPECT_EQ(number(), "4");
-    EXPECT_EQ(records(), 4);
-}
-
-TEST_F(DailyEditor, ArchiveFailureShowsTheArchiveError) {
-    control<QLabel>("TfrmTurni", "lblFile")->setText(path("missing-folder/2024.ore"));
-    fill("Turno", "05/03/2024");
-    editor->btnSalvaClick();
-    ASSERT_EQ(messages->shown.size(), 1u);
-    EXPECT_EQ(messages->shown.back().kind, Messages::Kind::Error);
-    EXPECT_EQ(messages->last(), kArchiveErrorMessage);
-    EXPECT_EQ(number(), "");
-}
-
-TEST_F(DailyEditor, ShowingTheEditorStartsOnAnEmptyRecord) {
-    seed(1);
-    editor->cmdPrimoClick();
-    editor->hide();
-    editor->show();
-    EXPECT_EQ(box("txtNome")->text(), "");
-    EXPECT_EQ(number(), "");
-    EXPECT_EQ(control<QLabel>("TfrmTurni", "lblFile01")->text(), "");
 }
 
 TEST_F(DailyEditor, ExistingArchiveShowsAsTheUserSawIt) {
@@ -319,22 +235,6 @@ TEST_F(DailyEditor, HintsFollowTheMouse) {
         QApplication::sendEvent(control<QWidget>("TfrmTurni", "shpCampi"), &move);
         EXPECT_EQ(info->text(), "");
     }
-}
-
-TEST_F(DailyEditor, FieldsAreLimitedToTheirCapacity) {
-    const std::pair<const char*, int> limits[] = {
-        {"txtNome", 50},  {"txtData", 10},        {"txtDisposizioni", 250}, {"txtInizio03", 5},
-        {"txtFine12", 5}, {"txtAttivita01", 120}, {"txtLavoratore12", 120}, {"txtAnnotazioni", 250},
-    };
-    for (const auto& [name, max] : limits)
-        EXPECT_EQ(box(name)->maxLength(), max) << name;
-}
-
-TEST_F(DailyEditor, ClosingReturnsToTheStartMenu) {
-    screen("TfrmAvvio")->hide();
-    editor->close();
-    EXPECT_TRUE(screen("TfrmAvvio")->isVisible());
-    EXPECT_FALSE(editor->isVisible());
 }
 
 TEST_F(DailyEditor, AFullDiskAtSaveLeavesTheArchiveAsItWas) {

@@ -33,6 +33,18 @@ const FieldCell kNotes[] = {
     {"lblCampo005", "Annotazioni:", "Annotazioni", 0, 0, 1, nullptr, nullptr, false, true},
 };
 
+// What a template brings into a daily table.
+const QStringList& importedFields() {
+    static const QStringList fields = [] {
+        QStringList f = {"Nome", "Periodo", "Sede", "Disposizioni", "Annotazioni"};
+        for (int slot = 1; slot <= kSlots; ++slot)
+            for (const char* stem : {"Inizio", "Fine", "Attivita"})
+                f << stem + slotSuffix(slot);
+        return f;
+    }();
+    return fields;
+}
+
 const RecordEditor::Spec& spec() {
     static const RecordEditor::Spec s = {
         ScreenName::kTurni,
@@ -75,6 +87,14 @@ TfrmTurni::TfrmTurni(QWidget* parent) : RecordEditor(TRecordLayout::daily(), spe
 
     Routes::addDateBox(QStringLiteral("turni"),
                        FormKit::child<QLineEdit>(this, QStringLiteral("txtData")));
+    // A table chosen in the daily search comes back as the record on
+    // screen; a template chosen in the timetable picker overwrites the
+    // fields it has and leaves the date, workers, attachments and number.
+    Routes::addRecordReceiver(ScreenName::kTrovaTurni, QStringLiteral("turni"), this,
+                              [this](const TRecord& r, qint64 n) { showRecord(r, n); });
+    Routes::addRecordReceiver(
+        ScreenName::kTrovaOrari, QStringLiteral("turni"), this,
+        [this](const TRecord& r, qint64) { importFields(r, importedFields()); });
     FormKit::onClick(this, QStringLiteral("btnStampa"), [this] { btnStampaClick(); });
     FormKit::onClick(this, QStringLiteral("btnAnteprima"), [this] { btnAnteprimaClick(); });
 }

@@ -1,0 +1,55 @@
+#include "TfrmOrari.h"
+
+#include "domain/ArchiveKinds.h"
+#include "domain/Environment.h"
+#include "screens/common/Routes.h"
+#include "screens/common/ScreenNames.h"
+
+namespace {
+
+const FieldCell kHead[] = {
+    {"lblCampo001", "Nome tabella turni:", "Nome", 0, 0},
+    {"lblCampo002", "Periodo validità:", "Periodo", 0, 1},
+    {"lblCampo003", "Sede operativa:", "Sede", 0, 2},
+    {"lblCampo004", "Disposizioni organizzative:", "Disposizioni", 1, 0, 3},
+};
+
+const SlotColumn kSlotColumns[] = {
+    {"lblCampo006", "DALLE ORE:", "Inizio"},
+    {"lblCampo007", "ALLE ORE:", "Fine"},
+    {"lblCampo008", "ATTIVITA' DA SVOLGERE:", "Attivita", true},
+};
+
+const FieldCell kNotes[] = {
+    {"lblCampo005", "Annotazioni:", "Annotazioni", 0, 0, 1, nullptr, nullptr, false, true},
+};
+
+const RecordEditor::Spec& spec() {
+    static const RecordEditor::Spec s = {
+        ScreenName::kOrari,
+        QStringLiteral(" Velmora - Impostazione Orari"),
+        {{QStringLiteral("txtNome"), EditorTexts::kNameWarning}},
+        QStringLiteral("txtNome"),
+        {QStringLiteral("btnAnteprima")},
+        {QStringLiteral("btnTrova"), QStringLiteral("btnAllega"), QStringLiteral("btnStampa"),
+         QStringLiteral("btnEsporta"), QStringLiteral("btnGuida")},
+    };
+    return s;
+}
+
+} // namespace
+
+TfrmOrari::TfrmOrari(QWidget* parent) : RecordEditor(TRecordLayout::timetables(), spec(), parent) {
+    body()->addWidget(builder().fieldGrid(QStringLiteral("shpSez01"), kHead, {3, 2, 2}));
+    body()->addWidget(builder().slotGrid(QStringLiteral("shpSez02"), kSlotColumns), 1);
+    body()->addWidget(builder().fieldGrid(QStringLiteral("shpSez03"), kNotes));
+    finishForm({});
+    // A template chosen in the timetable search comes back as the record on
+    // screen.
+    Routes::addRecordReceiver(ScreenName::kTrovaOrari, QStringLiteral("orari"), this,
+                              [this](const TRecord& r, qint64 n) { showRecord(r, n); });
+}
+
+QString TfrmOrari::archivePath() const {
+    return ProgramFolder::path() + kTimetablesFile;
+}

@@ -1,0 +1,199 @@
+// What every record editor does alike, one row per editor: save, moves,
+// duplicate, empty and failing archives, showing afresh, the maximum length
+// of every box. A new editor joins by adding its row.
+#include "ScreenFixture.h"
+#include "screens/common/RecordEditor.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+struct EditorRow {
+    const char* screen;
+    const TRecordLayout& (*layout)();
+    const char* archive; // file name in the program folder
+    bool yearly;         // its path is written into lblFile by the year chooser
+    std::vector<std::pair<QString, QString>> mandatory; // box -> a value that passes
+};
+
+const EditorRow kEditors[] = {
+    {"TfrmTurni",
+     &TRecordLayout::daily,
+     "2024.ore",
+     true,
+     {{"txtNome", "Turno"}, {"txtData", "05/03/2024"}}},
+    {"TfrmOrari", &TRecordLayout::timetables, "Orari.pro", false, {{"txtNome", "Orario"}}},
+};
+
+void PrintTo(const EditorRow& row, std::ostream* os) {
+    *os << row.screen;
+}
+
+class EveryEditor : public ScreenTest, public ::testing::WithParamInterface<EditorRow> {
+  protected:
+    RecordEditor* editor = nullptr;
+    QString archive;
+
+    void SetUp() override {
+        ScreenTest::SetUp();
+        editor = qobject_cast<RecordEditor*>(screen(GetParam().screen));
+        ASSERT_TRUE(editor);
+        archive = path(GetParam().archive);
+        if (GetParam().yearly) label("lblFile")->setText(archive);
+        editor->show();
+        QApplication::setActiveWindow(editor);
+    }
+    const TRecordLayout& layout() const { return GetParam().layout(); }
+    QLabel* label(const QString& name) const { return control<QLabel>(GetParam().screen, name); }
+    QLineEdit* box(const QString& name) const { return control(GetParam().screen, name); }
+    QString number() const { return label("lblPosizione")->text(); }
+    qint64 records() const { return QFileInfo(archive).size() / layout().size(); }
+    void fillMandatory() const {
+        for (const auto& [name, value] : GetParam().mandatory)
+            box(name)->setText(value);
+    }
+    void seed(int count) const {
+        std::vector<std::vector<std::pair<QString, QString>>> rows;
+        for (int i = 1; i <= count; ++i)
+            rows.push_back({{"Nome", QStringLiteral("Scheda %1").arg(i)},
+                            {"File01", QStringLiteral("allegato%1.pdf").arg(i)}});
+        appendRecords(archive, layout(), rows);
+    }
+};
+
+TEST_P(EveryEditor, SaveChecksTheMandatoryFieldsThenAppendsThenUpdatesInPlace) {
+    editor->btnSalvaClick();
+    EXPECT_EQ(messages->last(), EditorTexts::kNameWarning);
+    EXPECT_EQ(messages->shown.back().kind, Messages::Kind::Warning);
+    EXPECT_TRUE(box("txtNome")->hasFocus());
+    EXPECT_FALSE(QFile::exists(archive));
+
+    seed(7);
+    fillMandatory();
+    box("txtSede")->setText("  Sede centrale ");
+    editor->btnSalvaClick();
+    EXPECT_EQ(number(), "8");
+    EXPECT_EQ(messages->last(), EditorTexts::kAppended);
+    EXPECT_EQ(messages->shown.back().kind, Messages::Kind::Information);
+    box("txtAnnotazioni")->setText("Nota");
+    editor->btnSalvaClick();
+    EXPECT_EQ(number(), "8");
+    EXPECT_EQ(messages->last(), EditorTexts::kUpdated);
+    EXPECT_EQ(records(), 8);
+
+    TRecordArchive a(layout().size());
+    a.open(archive, TRecordArchive::Mode::ReadOnly);
+    TRecord saved(layout());
+    a.seek(7);
+    a.read(saved.bytes());
+    EXPECT_EQ(saved.text(u"Sede"), "Sede centrale");
+    EXPECT_EQ(saved.text(u"Annotazioni"), "Nota");
+}
+
+TEST_P(EveryEditor, MovesWalkTheArchiveAndItsEndsAreSilent) {
+    seed(3);
+    struct Step {
+        void (RecordEditor::*move)();
+        const char* number;
+        const char* name;
+    };
+    // From a fresh screen Next and Previous both show the first record.
+    const Step steps[] = {
+        {&RecordEditor::cmdAvantiClick, "1", "Scheda 1"},
+        {&RecordEditor::cmdAvantiClick, "2", "Scheda 2"},
+        {&RecordEditor::cmdUltimoClick, "3", "Scheda 3"},
+        {&RecordEditor::cmdAvantiClick, "3", "Scheda 3"},
+        {&RecordEditor::cmdIndietroClick, "2", "Scheda 2"},
+        {&RecordEditor::cmdPrimoClick, "1", "Scheda 1"},
+        {&RecordEditor::cmdIndietroClick, "1", "Scheda 1"},
+        {&RecordEditor::btnNuovoClick, "", ""},
+        {&RecordEditor::cmdIndietroClick, "1", "Scheda 1"},
+    };
+    for (const Step& s : steps) {
+        (editor->*s.move)();
+        EXPECT_EQ(number(), s.number);
+        EXPECT_EQ(box("txtNome")->text(), s.name);
+    }
+    EXPECT_TRUE(messages->shown.empty());
+    EXPECT_EQ(label("lblFile01")->text(), "allegato1.pdf");
+}
+
+TEST_P(EveryEditor, AMissingArchiveIsCreatedEmptyAndToldAtEveryMove) {
+    for (auto move : {&RecordEditor::cmdAvantiClick, &RecordEditor::cmdIndietroClick,
+                      &RecordEditor::cmdPrimoClick, &RecordEditor::cmdUltimoClick}) {
+        messages->shown.clear();
+        (editor->*move)();
+        ASSERT_EQ(messages->shown.size(), 1u);
+        EXPECT_EQ(messages->last(), EditorTexts::kEmptyArchive);
+        EXPECT_EQ(number(), "");
+    }
+    EXPECT_TRUE(QFile::exists(archive));
+    EXPECT_EQ(QFileInfo(archive).size(), 0);
+}
+
+TEST_P(EveryEditor, DuplicateMakesAnUnsavedCopyWithoutAttachments) {
+    editor->btnDuplicaClick();
+    EXPECT_EQ(messages->last(), EditorTexts::kDuplicateFirst);
+    seed(3);
+    editor->cmdUltimoClick();
+    editor->btnDuplicaClick();
+    EXPECT_EQ(messages->last(), EditorTexts::kDuplicated);
+    EXPECT_EQ(number(), "");
+    EXPECT_EQ(box("txtNome")->text(), "Scheda 3");
+    EXPECT_EQ(label("lblFile01")->text(), "");
+    EXPECT_TRUE(box("txtNome")->hasFocus());
+    fillMandatory();
+    editor->btnSalvaClick();
+    EXPECT_EQ(number(), "4");
+    EXPECT_EQ(records(), 4);
+}
+
+TEST_P(EveryEditor, AnArchiveThatCannotBeOpenedShowsTheArchiveError) {
+    // A folder where the archive should be: no user can open it as a file.
+    ASSERT_TRUE(QDir().mkpath(archive + "/x"));
+    fillMandatory();
+    editor->btnSalvaClick();
+    ASSERT_EQ(messages->shown.size(), 1u);
+    EXPECT_EQ(messages->shown.back().kind, Messages::Kind::Error);
+    EXPECT_EQ(messages->last(), kArchiveErrorMessage);
+    EXPECT_EQ(number(), "");
+}
+
+TEST_P(EveryEditor, ShowingTheEditorStartsOnAnEmptyRecord) {
+    seed(1);
+    editor->cmdPrimoClick();
+    editor->hide();
+    editor->show();
+    QApplication::setActiveWindow(editor);
+    EXPECT_EQ(box("txtNome")->text(), "");
+    EXPECT_EQ(number(), "");
+    EXPECT_EQ(label("lblFile01")->text(), "");
+    EXPECT_TRUE(box("txtNome")->hasFocus());
+}
+
+TEST_P(EveryEditor, EveryBoxHoldsAsManyCharactersAsItsField) {
+    int boxes = 0;
+    for (const TFieldDef& f : layout().fields()) {
+        auto* edit = screen(GetParam().screen)->findChild<QLineEdit*>("txt" + f.name);
+        if (!edit) continue;
+        ++boxes;
+        EXPECT_EQ(edit->maxLength(), f.capacity) << f.name.toStdString();
+    }
+    // Every field but the six attachment fields has its box.
+    EXPECT_EQ(boxes, static_cast<int>(layout().fields().size()) - 2 * kAttachments);
+}
+
+TEST_P(EveryEditor, ClosingReturnsToTheStartMenu) {
+    screen("TfrmAvvio")->hide();
+    editor->close();
+    EXPECT_TRUE(screen("TfrmAvvio")->isVisible());
+    EXPECT_FALSE(editor->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Editors, EveryEditor, ::testing::ValuesIn(kEditors),
+                         [](const auto& info) { return std::string(info.param.screen); });
+
+} // namespace

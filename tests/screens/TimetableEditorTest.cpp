@@ -1,0 +1,144 @@
+// The timetable editor's own behaviour (what every editor shares is in
+// EveryEditorTest), and what a template brings into the daily editor.
+#include "ScreenFixture.h"
+#include "screens/common/RecordEditor.h"
+#include "screens/common/Routes.h"
+#include "screens/common/ScreenNames.h"
+
+#include <QApplication>
+#include <QTest>
+
+namespace {
+
+class TimetableEditor : public ScreenTest {
+  protected:
+    RecordEditor* editor = nullptr;
+    void SetUp() override {
+        ScreenTest::SetUp();
+        editor = qobject_cast<RecordEditor*>(screen("TfrmOrari"));
+        editor->show();
+        QApplication::setActiveWindow(editor);
+    }
+    QLineEdit* box(const QString& name) const { return control("TfrmOrari", name); }
+};
+
+TEST_F(TimetableEditor, TheStartMenuTileOpensItAndItsCaptionNamesIt) {
+    editor->hide();
+    QWidget* menu = screen("TfrmAvvio");
+    menu->show();
+    click("TfrmAvvio", "btnOrari");
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_FALSE(menu->isVisible());
+    EXPECT_EQ(editor->windowTitle(), " Velmora - Impostazione Orari");
+    QApplication::setActiveWindow(editor);
+    EXPECT_TRUE(box("txtNome")->hasFocus());
+}
+
+TEST_F(TimetableEditor, EnterWalksDescriptionsThenSlotsRowByRowThenNotes) {
+    QStringList expected = {"txtNome", "txtPeriodo", "txtSede", "txtDisposizioni"};
+    for (int slot = 1; slot <= kSlots; ++slot)
+        for (const char* stem : {"txtInizio", "txtFine", "txtAttivita"})
+            expected << stem + slotSuffix(slot);
+    expected << "txtAnnotazioni"
+             << "txtNome";
+    box("txtNome")->setFocus();
+    QStringList visited = {"txtNome"};
+    for (qsizetype i = 1; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(visited, expected);
+
+    // Highlights on the four descriptive boxes only.
+    for (const char* stem : {"Nome", "Periodo", "Sede", "Disposizioni"}) {
+        box(QStringLiteral("txt") + stem)->setFocus();
+        EXPECT_FALSE(control<QWidget>("TfrmOrari", QStringLiteral("eff") + stem)->isHidden());
+    }
+    EXPECT_EQ(screen("TfrmOrari")->findChild<QWidget*>("effAnnotazioni"), nullptr);
+}
+
+TEST_F(TimetableEditor, ItsButtonsAreTheStandardOnesLessPreviewAndTellWhatIsNotThereYet) {
+    EXPECT_EQ(screen("TfrmOrari")->findChild<QWidget*>("btnAnteprima"), nullptr);
+    EXPECT_EQ(screen("TfrmOrari")->findChild<QWidget*>("impNome"), nullptr);
+    for (const char* name : {"btnAllega", "btnStampa", "btnEsporta", "btnGuida"}) {
+        auto* b = control<QAbstractButton>("TfrmOrari", name);
+        EXPECT_FALSE(b->isEnabled()) << name;
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(b, &enter);
+        EXPECT_TRUE(control<QLabel>("TfrmOrari", "panInfo")
+                        ->text()
+                        .endsWith("Funzione non ancora disponibile."))
+            << name;
+    }
+    for (const char* name : {"btnNuovo", "btnDuplica", "btnSalva", "btnEsci", "cmdPrimo"})
+        EXPECT_TRUE(control<QAbstractButton>("TfrmOrari", name)->isEnabled()) << name;
+}
+
+TEST_F(TimetableEditor, TimesAreStoredAsTyped) {
+    box("txtNome")->setText("Estate");
+    box("txtInizio01")->setText("8.30");
+    box("txtFine01")->setText("ab:cd");
+    editor->btnSalvaClick();
+    editor->btnNuovoClick();
+    editor->cmdPrimoClick();
+    EXPECT_EQ(box("txtInizio01")->text(), "8.30");
+    EXPECT_EQ(box("txtFine01")->text(), "ab:cd");
+}
+
+// A template picked for the daily editor ("turni") overwrites exactly what
+// a template has and keeps the table's date, workers, attachments and number.
+TEST_F(TimetableEditor, APickedTemplateImportsIntoTheDailyEditorOnlyWhatItHas) {
+    QWidget* daily = screen("TfrmTurni");
+    auto dailyBox = [&](const QString& name) { return control("TfrmTurni", name); };
+    dailyBox("txtNome")->setText("Vecchio nome");
+    dailyBox("txtData")->setText("05/03/2024");
+    dailyBox("txtLavoratore03")->setText("Rossi Mario");
+    dailyBox("txtAttivita12")->setText("vecchia attività");
+    control<QLabel>("TfrmTurni", "lblFile01")->setText("foglio.pdf");
+    control<QLabel>("TfrmTurni", "lblPosizione")->setText("4");
+
+    TRecord t(TRecordLayout::timetables());
+    t.setText(u"Nome", u"Estate");
+    t.setText(u"Periodo", u"giugno - agosto");
+    t.setText(u"Sede", u"Lido");
+    t.setText(u"Disposizioni", u"Portare il badge");
+    t.setText(u"Annotazioni", u"Nessuna");
+    t.setText(u"Inizio01", u"08:00");
+    t.setText(u"Fine01", u"12:00");
+    t.setText(u"Attivita01", u"Apertura");
+    t.setText(u"File01", u"orario.pdf");
+    const auto* receive = Routes::recordReceiver(ScreenName::kTrovaOrari, "turni");
+    ASSERT_NE(receive, nullptr);
+    (*receive)(t, 9);
+
+    const std::pair<const char*, const char*> expected[] = {
+        {"txtNome", "Estate"},
+        {"txtPeriodo", "giugno - agosto"},
+        {"txtSede", "Lido"},
+        {"txtDisposizioni", "Portare il badge"},
+        {"txtAnnotazioni", "Nessuna"},
+        {"txtInizio01", "08:00"},
+        {"txtFine01", "12:00"},
+        {"txtAttivita01", "Apertura"},
+        {"txtAttivita12", ""},
+        {"txtData", "05/03/2024"},
+        {"txtLavoratore03", "Rossi Mario"},
+    };
+    for (const auto& [name, text] : expected)
+        EXPECT_EQ(dailyBox(name)->text(), QString::fromUtf8(text)) << name;
+    EXPECT_EQ(control<QLabel>("TfrmTurni", "lblFile01")->text(), "foglio.pdf");
+    EXPECT_EQ(control<QLabel>("TfrmTurni", "lblPosizione")->text(), "4");
+    Q_UNUSED(daily);
+
+    // Chosen from the timetable editor's own search ("orari"), the template
+    // is the record on screen, number and attachments included.
+    const auto* load = Routes::recordReceiver(ScreenName::kTrovaOrari, "orari");
+    ASSERT_NE(load, nullptr);
+    (*load)(t, 9);
+    EXPECT_EQ(box("txtPeriodo")->text(), "giugno - agosto");
+    EXPECT_EQ(control<QLabel>("TfrmOrari", "lblFile01")->text(), "orario.pdf");
+    EXPECT_EQ(control<QLabel>("TfrmOrari", "lblPosizione")->text(), "9");
+    EXPECT_EQ(Routes::recordReceiver(ScreenName::kTrovaOrari, "settimanale"), nullptr);
+}
+
+} // namespace
