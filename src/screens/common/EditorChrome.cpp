@@ -63,6 +63,7 @@ const ButtonKeys kButtonKeys[] = {
     {"Stampa", 'P', QKeySequence(Qt::CTRL | Qt::Key_P)},
     {"Anteprima", 'E', {}},
     {"Esporta", 'R', {}},
+    {"Scaduti", 'Z', {}},
     {"Guida", 'G', QKeySequence(Qt::Key_F1)},
     {"Esci", 'C', {}},
     {"Primo", 0, QKeySequence(Qt::CTRL | Qt::Key_Home)},

@@ -26,6 +26,22 @@ QLineEdit* FormBuilder::box(QWidget* parent, const QString& field, int maxLength
     return edit;
 }
 
+QWidget* FormBuilder::cellBox(QWidget* parent, const FieldCell& c) {
+    if (!c.choices) {
+        QLineEdit* edit = box(parent, s(c.field), c.maxLength);
+        InputRules::apply(edit, c.input);
+        if (c.align) edit->setAlignment(c.align);
+        return edit;
+    }
+    // The drop-down carries the box's name; its line takes the typing.
+    auto* list = FormKit::dropDown(parent, QStringLiteral("txt") + s(c.field), *c.choices);
+    const int index = layout_.indexOf(s(c.field));
+    list->lineEdit()->setMaxLength(c.maxLength > 0 ? c.maxLength : layout_.field(index).capacity);
+    InputRules::apply(list->lineEdit(), c.input);
+    chain_ << list->objectName();
+    return list;
+}
+
 QFrame* FormBuilder::fieldGrid(const QString& panel, std::span<const FieldCell> cells,
                                const std::vector<int>& columnStretch) {
     QFrame* frame = FormKit::panel(form_, panel);

@@ -6,6 +6,7 @@
 // is the form's Enter chain, and installs the chain and the date boxes once
 // the form is complete.
 
+#include "InputRules.h"
 #include "archive/RecordLayout.h"
 
 #include <QFrame>
@@ -30,6 +31,10 @@ struct FieldCell {
     bool highlight = true;
     bool labelBeside = false; // a single-line row: label left of the box
     int maxLength = 0;        // 0: the field's capacity
+    InputRule input = InputRule::Any;
+    Qt::Alignment align = {};
+    // An editable drop-down offering these codes; what is typed is kept.
+    const QStringList* choices = nullptr;
 };
 
 // One column of the slot rows, left to right.
@@ -68,6 +73,8 @@ class FormBuilder {
 
   private:
     QLineEdit* box(QWidget* parent, const QString& field, int maxLength);
+    // The box of a cell, or the drop-down that holds it.
+    QWidget* cellBox(QWidget* parent, const FieldCell& cell);
 
     struct DateEntry {
         QString field, importButton;

@@ -104,7 +104,7 @@ namespace {
 // while the box has the focus.
 class Highlight : public QObject {
   public:
-    Highlight(QWidget* holder, QFrame* rect, QLineEdit* box)
+    Highlight(QWidget* holder, QFrame* rect, QWidget* box)
         : QObject(holder), holder_(holder), rect_(rect), box_(box) {
         holder->installEventFilter(this);
         box->installEventFilter(this);
@@ -120,7 +120,25 @@ class Highlight : public QObject {
   private:
     QWidget* holder_;
     QFrame* rect_;
-    QLineEdit* box_;
+    QWidget* box_;
+};
+
+// An entry of the list chosen by the program would replace the box's text
+// as soon as the box takes the focus; the text stays.
+class KeepText : public QObject {
+  public:
+    explicit KeepText(QComboBox* list) : QObject(list), list_(list) {}
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn) {
+            const QString text = list_->currentText();
+            list_->setCurrentIndex(-1);
+            list_->setEditText(text);
+        }
+        return false;
+    }
+
+  private:
+    QComboBox* list_;
 };
 
 class EnterChain : public QObject {
@@ -166,7 +184,19 @@ class Background : public QObject {
 
 } // namespace
 
-QWidget* withHighlight(QLineEdit* box, const QString& effName) {
+QComboBox* dropDown(QWidget* parent, const QString& name, const QStringList& codes) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(name);
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->addItems(codes);
+    list->setMaxVisibleItems(16);
+    list->setCurrentIndex(-1);
+    list->lineEdit()->installEventFilter(new KeepText(list));
+    return list;
+}
+
+QWidget* withHighlight(QWidget* box, const QString& effName) {
     auto* holder = new QWidget(box->parentWidget());
     auto* rect = new QFrame(holder);
     rect->setObjectName(effName);
@@ -176,7 +206,8 @@ QWidget* withHighlight(QLineEdit* box, const QString& effName) {
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(box);
     rect->lower();
-    new Highlight(holder, rect, box);
+    // A drop-down's focus lives in its line.
+    new Highlight(holder, rect, box->focusProxy() ? box->focusProxy() : box);
     return holder;
 }
 
@@ -184,7 +215,9 @@ void enterChain(QWidget* form, const QStringList& order) {
     for (qsizetype i = 0; i < order.size(); ++i) {
         QWidget* box = child<QWidget>(form, order[i]);
         QWidget* next = child<QWidget>(form, order[(i + 1) % order.size()]);
-        box->installEventFilter(new EnterChain(box, next));
+        // A drop-down's keys reach its line first.
+        QWidget* keys = box->focusProxy() ? box->focusProxy() : box;
+        keys->installEventFilter(new EnterChain(box, next));
     }
 }
 

@@ -3,6 +3,7 @@
 // buttons with theme icons, focus highlights, Enter chains and hint lines.
 // Each takes tables, so a screen lists its controls once.
 
+#include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -41,7 +42,12 @@ QFrame* panel(QWidget* parent, const QString& name);
 
 // Wraps `box` in a holder that shows the hidden rectangle `effName` behind
 // it while the box has the focus. Returns the holder to put in a layout.
-QWidget* withHighlight(QLineEdit* box, const QString& effName);
+QWidget* withHighlight(QWidget* box, const QString& effName);
+
+// An editable drop-down of codes whose text stays what the user types or a
+// record holds: no entry is selected when it takes the focus, and Enter
+// never adds the text to the list.
+QComboBox* dropDown(QWidget* parent, const QString& name, const QStringList& codes);
 
 // Enter in each named box moves the focus to the next; the last goes back
 // to the first. Names not found on `form` are a programming error.

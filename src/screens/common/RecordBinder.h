@@ -1,10 +1,11 @@
 #pragma once
 // Moves a record between a form and a record buffer, field by field, for
 // every field of the layout that has a control named after it: an edit box
-// "txt<Field>" or a label "lbl<Field>".
+// or an editable drop-down "txt<Field>", or a label "lbl<Field>".
 
 #include "archive/Record.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <vector>
@@ -23,9 +24,10 @@ class RecordBinder {
     struct Binding {
         int field;
         QLineEdit* edit;
+        QComboBox* list;
         QLabel* label;
-        QString text() const { return edit ? edit->text() : label->text(); }
-        void setText(const QString& t) const { edit ? edit->setText(t) : label->setText(t); }
+        QString text() const;
+        void setText(const QString& t) const;
     };
     std::vector<Binding> bindings_;
 };

@@ -33,9 +33,10 @@ RecordEditor::RecordEditor(const TRecordLayout& layout, Spec spec, QWidget* pare
         }
         return buttons;
     };
-    const std::vector<EditorButton> tools = pick(EditorChrome::standardTools());
-    const std::vector<EditorButton> navigation = pick(EditorChrome::standardNavigation());
-    for (const auto* list : {&tools, &navigation})
+    std::vector<EditorButton> tools = pick(EditorChrome::standardTools());
+    tools.insert(tools.end() - 1, spec_.extra.begin(), spec_.extra.end());
+    std::vector<EditorButton> navigation = pick(EditorChrome::standardNavigation());
+    for (const std::vector<EditorButton>* list : {&tools, &navigation})
         for (const EditorButton& b : *list)
             buttonHints_.emplace_back(b.name, b.hint);
 
@@ -47,7 +48,7 @@ RecordEditor::RecordEditor(const TRecordLayout& layout, Spec spec, QWidget* pare
     body_ = new QVBoxLayout(fields);
     body_->setContentsMargins(6, 6, 6, 6);
     page->addWidget(fields, 1);
-    page->addWidget(EditorChrome::hintLine(this, EditorTexts::kReady));
+    page->addWidget(EditorChrome::hintLine(this, spec_.readyText));
     EditorChrome::attachmentLabels(this);
 }
 

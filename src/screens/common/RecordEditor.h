@@ -9,6 +9,7 @@
 // for a record never saved).
 
 #include "ArchiveAction.h"
+#include "EditorChrome.h"
 #include "FormBuilder.h"
 #include "RecordBinder.h"
 #include "archive/Record.h"
@@ -21,6 +22,24 @@
 #include <memory>
 #include <utility>
 #include <vector>
+
+// Texts shared by every editor.
+namespace EditorTexts {
+inline const QString kEmptyArchive = QStringLiteral("L'archivio non contiene nessuna scheda.");
+inline const QString kUpdated =
+    QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
+inline const QString kAppended = QStringLiteral("La scheda corrente è stata inserita in archivio.");
+inline const QString kDuplicateFirst =
+    QStringLiteral("Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che "
+                   "questa è stata inserita in archivio.");
+inline const QString kDuplicated = QStringLiteral(
+    "E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\rAl termine "
+    "premere Salva per inserire la scheda in archivio.");
+inline const QString kReady = QStringLiteral("Pronto per archiviare una nuova scheda...");
+inline const QString kNameWarning =
+    QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il nome "
+                   "identificativo della tabella dei turni.");
+} // namespace EditorTexts
 
 class RecordEditor : public QWidget {
     Q_OBJECT
@@ -40,6 +59,10 @@ class RecordEditor : public QWidget {
         QStringList unavailable;          // shown disabled: their screen is not there yet
         // Standard names this editor spells otherwise (btnNuovo -> cmdNuovo).
         std::vector<std::pair<QString, QString>> renamed = {};
+        // Buttons of this editor alone, placed before Esci.
+        std::vector<EditorButton> extra = {};
+        // The hint line's text when the editor first shows.
+        QString readyText = EditorTexts::kReady;
     };
 
     // Nuovo: an empty screen for a new record.
@@ -103,21 +126,3 @@ class RecordEditor : public QWidget {
     std::unique_ptr<RecordBinder> binder_;
     QLabel* lblPosizione_ = nullptr;
 };
-
-// Texts shared by every editor.
-namespace EditorTexts {
-inline const QString kEmptyArchive = QStringLiteral("L'archivio non contiene nessuna scheda.");
-inline const QString kUpdated =
-    QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
-inline const QString kAppended = QStringLiteral("La scheda corrente è stata inserita in archivio.");
-inline const QString kDuplicateFirst =
-    QStringLiteral("Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che "
-                   "questa è stata inserita in archivio.");
-inline const QString kDuplicated = QStringLiteral(
-    "E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\rAl termine "
-    "premere Salva per inserire la scheda in archivio.");
-inline const QString kReady = QStringLiteral("Pronto per archiviare una nuova scheda...");
-inline const QString kNameWarning =
-    QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il nome "
-                   "identificativo della tabella dei turni.");
-} // namespace EditorTexts
