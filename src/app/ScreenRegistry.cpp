@@ -10,6 +10,7 @@
 #include "screens/daily/TfrmStampaTurno.h"
 #include "screens/daily/TfrmTurni.h"
 #include "screens/timetables/TfrmOrari.h"
+#include "screens/workers/TfrmIstruttori.h"
 
 #include <functional>
 

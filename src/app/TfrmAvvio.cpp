@@ -52,7 +52,7 @@ const Tile kTiles[] = {
     {"Anagrafica", ":/tiles/anagrafica.svg", "ANAGRAFICA LAVORATORI",
      "Dati anagrafici, recapiti, dati di pagamento e contratti dei lavoratori, con i "
      "contratti in scadenza.",
-     nullptr},
+     &ScreenName::kIstruttori},
 };
 
 QString s(const char* text) {

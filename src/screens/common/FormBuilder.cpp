@@ -48,7 +48,8 @@ QFrame* FormBuilder::fieldGrid(const QString& panel, std::span<const FieldCell> 
     auto* grid = new QGridLayout(frame);
     grid->setVerticalSpacing(0);
     for (const FieldCell& c : cells) {
-        QLabel* caption = FormKit::label(frame, s(c.label), s(c.labelText));
+        QLabel* caption = FormKit::label(
+            frame, c.label ? s(c.label) : QStringLiteral("lblCampo") + s(c.field), s(c.labelText));
         caption->setContentsMargins(3, 0, 0, 0);
         auto* line = new QHBoxLayout;
         const QString field = s(c.field);

@@ -22,9 +22,9 @@ class QAbstractButton;
 // One labelled box of a field grid: label above (or beside), box, and an
 // optional picture button right after the box.
 struct FieldCell {
-    const char* label;     // lblCampo001
-    const char* labelText; // "Nome tabella turni:"
-    const char* field;     // the record field: txt<field>, eff<field>
+    const char* label = nullptr; // lblCampo001; nullptr: lblCampo<field>
+    const char* labelText = "";  // "Nome tabella turni:"
+    const char* field = "";      // the record field: txt<field>, eff<field>
     int row = 0, column = 0, span = 1;
     const char* importButton = nullptr; // impNome; nullptr for none
     const char* importIcon = nullptr;

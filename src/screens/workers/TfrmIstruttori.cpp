@@ -1,0 +1,237 @@
+#include "TfrmIstruttori.h"
+
+#include "archive/Text.h"
+#include "domain/ArchiveKinds.h"
+#include "domain/Environment.h"
+#include "domain/WorkerRules.h"
+#include "screens/common/FormKit.h"
+#include "screens/common/OpenURL.h"
+#include "screens/common/Platform.h"
+#include "screens/common/Routes.h"
+#include "screens/common/ScreenNames.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+
+namespace {
+
+const QStringList kProvinces = QStringLiteral(
+    "AG AL AN AO AP AQ AR AT AV BA BG BI BL BN BO BR BS BT BZ CA CB CE CH CI CL CN CO CR CS CT "
+    "CZ EE EN FC FE FG FI FM FO FR GE GO GR IM IS KR LC LE LI LO LT LU MB MC MD ME MI MN MO MS MT "
+    "NA NO NU OG OR OT PA PC PD PE PG PI PN PO PR PT PU PV PZ RA RC RE RG RI RM RN RO SA SI SO SP "
+    "SR SS SV TA TE TN TO TP TR TS TV UD VA VB VC VE VI VR VT VV")
+                                   .split(u' ');
+
+constexpr auto kCentre = Qt::AlignCenter;
+constexpr auto kRight = Qt::AlignRight | Qt::AlignVCenter;
+
+// Identity and residence, availability, contacts and qualifications, bank
+// and payment data and notes, on a grid of four columns; in record order,
+// which is the Enter chain's.
+const FieldCell kPerson[] = {
+    {.labelText = "Cognome:", .field = "Cognome", .row = 0, .column = 0, .span = 2},
+    {.labelText = "Nome:", .field = "Nome", .row = 0, .column = 2, .span = 2},
+    {.labelText = "Codice fiscale:", .field = "CodFisc", .row = 1, .column = 0, .span = 2,
+     .importButton = "btnCodFisc", .importIcon = "dialog-information",
+     .input = InputRule::UpperTrimmed},
+    {.labelText = "Sesso:", .field = "Sesso", .row = 1, .column = 2,
+     .input = InputRule::UpperTrimmed, .align = kCentre},
+    {.labelText = "Data di nascita:", .field = "DataNasc", .row = 1, .column = 3, .align = kCentre},
+    {.labelText = "Comune di nascita:", .field = "ComuneNasc", .row = 2, .column = 0, .span = 2},
+    {.labelText = "Prov.", .field = "ProvNasc", .row = 2, .column = 2,
+     .input = InputRule::UpperTrimmed, .choices = &kProvinces},
+    {.labelText = "Partita IVA:", .field = "Iva", .row = 2, .column = 3,
+     .importButton = "btnIva", .importIcon = "dialog-information", .input = InputRule::Digits},
+    {.labelText = "Via e numero civico:", .field = "Indirizzo", .row = 3, .column = 0, .span = 3},
+    {.labelText = "CAP:", .field = "Cap", .row = 3, .column = 3},
+    {.labelText = "Comune di residenza:", .field = "ComuneRes", .row = 4, .column = 0, .span = 2},
+    {.labelText = "Prov.", .field = "ProvRes", .row = 4, .column = 2,
+     .input = InputRule::UpperTrimmed, .choices = &kProvinces},
+    {.labelText = "Stato civile:", .field = "Stato", .row = 4, .column = 3},
+    {.labelText = "Giorni e orari disponibilità:", .field = "Familiari", .row = 5, .column = 0,
+     .span = 4},
+    {.labelText = "Recapito preferenziale:", .field = "Recapito", .row = 6, .column = 0, .span = 2},
+    {.labelText = "Tel. casa:", .field = "TelCasa", .row = 6, .column = 2},
+    {.labelText = "Tel. cellulare:", .field = "TelCel", .row = 6, .column = 3},
+    {.labelText = "Tel. ufficio:", .field = "TelUff", .row = 7, .column = 0},
+    {.labelText = "Fax:", .field = "Fax", .row = 7, .column = 1},
+    {.labelText = "E-mail:", .field = "Email", .row = 7, .column = 2, .span = 2,
+     .importButton = "btnEmail", .importIcon = "mail-send", .input = InputRule::Trimmed},
+    {.labelText = "Qualifica principale:", .field = "Qualifiche", .row = 8, .column = 0, .span = 2},
+    {.labelText = "Altri titoli:", .field = "Professione", .row = 8, .column = 2, .span = 2},
+    {.labelText = "IBAN:", .field = "Iban", .row = 9, .column = 0, .span = 2,
+     .importButton = "btnIban", .importIcon = "dialog-information",
+     .input = InputRule::UpperTrimmed},
+    {.labelText = "Intestatario C/C:", .field = "Intestatario", .row = 9, .column = 2},
+    {.labelText = "Banca:", .field = "Banca", .row = 9, .column = 3},
+    {.labelText = "Carta di credito n.", .field = "Carta", .row = 10, .column = 0, .span = 2,
+     .importButton = "btnCarta", .importIcon = "dialog-information", .input = InputRule::Digits},
+    {.labelText = "Scadenza:", .field = "ScadeCarta", .row = 10, .column = 2, .align = kCentre},
+    {.labelText = "Equipaggiamento assegnato:", .field = "Prodotti", .row = 11, .column = 0,
+     .span = 2},
+    {.labelText = "Modalità di pagamento:", .field = "Pagamento", .row = 11, .column = 2,
+     .span = 2},
+    {.labelText = "Note:", .field = "Note", .row = 12, .column = 0, .span = 4},
+};
+
+// The identity document, the job and the contract, on two columns.
+const FieldCell kContract[] = {
+    {.labelText = "Tipo di documento:", .field = "TipoDoc", .row = 0, .column = 0},
+    {.labelText = "Numero:", .field = "NumDoc", .row = 0, .column = 1},
+    {.labelText = "Ente di rilascio:", .field = "EnteRil", .row = 1, .column = 0, .span = 2},
+    {.labelText = "Data di rilascio:", .field = "DataRil", .row = 2, .column = 0, .align = kCentre},
+    {.labelText = "Data di scadenza:", .field = "DataSca", .row = 2, .column = 1, .align = kCentre},
+    {.labelText = "Mansione:", .field = "Codice", .row = 3, .column = 0},
+    {.labelText = "Categoria:", .field = "Categoria", .row = 3, .column = 1},
+    {.labelText = "Livello:", .field = "Zona", .row = 4, .column = 0},
+    {.labelText = "Tipo contratto:", .field = "Acquisto", .row = 4, .column = 1},
+    {.labelText = "Data assunzione:", .field = "Decorrenza", .row = 5, .column = 0,
+     .align = kCentre},
+    {.labelText = "Prossima scadenza:", .field = "Scadenza", .row = 5, .column = 1,
+     .align = kCentre},
+    {.labelText = "Giorni di preavviso:", .field = "Preavviso", .row = 6, .column = 0,
+     .input = InputRule::Digits, .align = kCentre},
+    {.labelText = "Compenso totale: €", .field = "Totale", .row = 6, .column = 1,
+     .input = InputRule::Amount, .align = kRight},
+    {.labelText = "Frazionamento:", .field = "Frazionamento", .row = 7, .column = 0},
+    // The instalment takes 15 characters, as the total does, though its field
+    // holds more.
+    {.labelText = "Importo rata: €", .field = "Rata", .row = 7, .column = 1, .maxLength = 15,
+     .input = InputRule::Amount, .align = kRight},
+};
+
+const QString kDecorrenzaMissing = QStringLiteral(
+    "Attenzione: per salvare la scheda è necessario indicare la data di decorrenza del contratto "
+    "di assunzione.");
+const QString kScadenzaMissing = QStringLiteral(
+    "Attenzione: per salvare la scheda è necessario indicare la data di scadenza del contratto "
+    "di assunzione.");
+
+const RecordEditor::Spec& spec() {
+    static const RecordEditor::Spec s = {
+        ScreenName::kIstruttori,
+        QStringLiteral(" Velmora - Anagrafica Lavoratori"),
+        {{QStringLiteral("txtCognome"),
+          QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il cognome del "
+                         "lavoratore.")},
+         {QStringLiteral("txtNome"),
+          QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il nome del "
+                         "lavoratore.")},
+         {QStringLiteral("txtDecorrenza"), kDecorrenzaMissing},
+         {QStringLiteral("txtScadenza"), kScadenzaMissing}},
+        QStringLiteral("txtCognome"),
+        {QStringLiteral("btnDuplica")},
+        {QStringLiteral("btnTrova"), QStringLiteral("btnAllega"), QStringLiteral("btnStampa"),
+         QStringLiteral("btnAnteprima"), QStringLiteral("btnEsporta"), QStringLiteral("btnGuida"),
+         QStringLiteral("cmdScaduti")},
+        {{"btnNuovo", "cmdNuovo"},
+         {"btnSalva", "cmdSalva"},
+         {"btnTrova", "cmdTrova"},
+         {"btnAllega", "cmdFile"},
+         {"btnStampa", "cmdStampa"},
+         {"btnAnteprima", "cmdAnteprima"},
+         {"btnEsporta", "cmdEsporta"},
+         {"btnGuida", "cmdGuida"},
+         {"btnEsci", "cmdEsci"}},
+        {{"cmdScaduti", "view-calendar-upcoming-events", "Scadenze",
+          "Visualizza il riepilogo dei contratti in scadenza o scaduti.", true}},
+        QStringLiteral("Pronto per salvare una nuova scheda..."),
+    };
+    return s;
+}
+
+// The check screens of the four identifiers are still to come.
+const char* const kChecks[] = {"btnCodFisc", "btnIva", "btnIban", "btnCarta"};
+
+QString text(const QWidget* form, const char* box) {
+    return vtext::trimmed(FormKit::child<QLineEdit>(form, QString::fromLatin1(box))->text());
+}
+
+} // namespace
+
+TfrmIstruttori::TfrmIstruttori(QWidget* parent)
+    : RecordEditor(TRecordLayout::workers(), spec(), parent) {
+    auto* columns = new QHBoxLayout;
+    columns->setSpacing(10);
+    columns->addWidget(builder().fieldGrid(QStringLiteral("shpSezione01"), kPerson, {1, 1, 1, 1}),
+                       3);
+    QFrame* contract = builder().fieldGrid(QStringLiteral("shpSezione02"), kContract, {1, 1});
+    columns->addWidget(contract, 2, Qt::AlignTop);
+    body()->addLayout(columns);
+    body()->addStretch(1);
+    for (const char* name : kChecks)
+        FormKit::child<QWidget>(this, QString::fromLatin1(name))->setEnabled(false);
+
+    finishForm({
+        {"btnCodFisc", "Controlla il codice fiscale."},
+        {"btnIva", "Controlla il numero di partita IVA."},
+        {"btnIban", "Controlla l'IBAN."},
+        {"btnCarta", "Controlla il numero di carta di credito."},
+        {"btnEmail", "Invia una e-mail all'indirizzo indicato."},
+    });
+    FormKit::onClick(this, QStringLiteral("btnEmail"), [this] { btnEmailClick(); });
+    // A worker chosen in the worker search comes back as the record on
+    // screen.
+    Routes::addRecordReceiver(ScreenName::kTrovaIstruttori, QStringLiteral("istruttori"), this,
+                              [this](const TRecord& r, qint64 n) { showRecord(r, n); });
+}
+
+QString TfrmIstruttori::archivePath() const {
+    return ProgramFolder::path() + kWorkersFile;
+}
+
+void TfrmIstruttori::newRecordDefaults() {
+    const QString today = Clock::current().today().toString(QStringLiteral("dd/MM/yyyy"));
+    const std::pair<const char*, QString> defaults[] = {
+        {"txtDecorrenza", today}, {"txtScadenza", today},  {"txtPreavviso", QStringLiteral("0")},
+        {"txtTotale", QStringLiteral("0,00")}, {"txtRata", QStringLiteral("0,00")},
+    };
+    for (const auto& [box, value] : defaults)
+        FormKit::child<QLineEdit>(this, QString::fromLatin1(box))->setText(value);
+}
+
+bool TfrmIstruttori::checkBeforeSave() {
+    auto stop = [this](const char* box, const QString& message, bool plain) {
+        if (plain)
+            Platform::messages().plain(this, message);
+        else
+            Platform::messages().warning(this, message);
+        if (box) FormKit::child<QWidget>(this, QString::fromLatin1(box))->setFocus();
+        return false;
+    };
+    const QString start = text(this, "txtDecorrenza");
+    const QString end = text(this, "txtScadenza");
+    const auto from = worker::contractDate(start);
+    const auto to = worker::contractDate(end);
+    const QString wrongDate = QStringLiteral(
+        " non esiste.\n\r\n\rPer poter salvare la scheda è necessario indicare una data valida "
+        "nel formato gg/mm/aaaa.");
+    if (!from)
+        return stop("txtDecorrenza",
+                    QStringLiteral("Attenzione: la data di decorrenza del contratto ") + start +
+                        wrongDate,
+                    true);
+    if (!to)
+        return stop("txtScadenza",
+                    QStringLiteral("Attenzione: la data di scadenza del contratto ") + end +
+                        wrongDate,
+                    true);
+    if (*from > *to)
+        return stop(nullptr,
+                    QStringLiteral("Attenzione: la data di scadenza del contratto (%1) non può "
+                                   "essere anteriore a quella di decorrenza (%2).\n\r\n\rPer "
+                                   "poter salvare la scheda è necessario indicare un intervallo "
+                                   "di tempo valido.")
+                        .arg(end, start),
+                    true);
+    if (text(this, "txtPreavviso").isEmpty())
+        return stop("txtPreavviso",
+                    QStringLiteral("Attenzione: per salvare la scheda è necessario indicare i "
+                                   "giorni di preavviso."),
+                    false);
+    return true;
+}
+
+void TfrmIstruttori::btnEmailClick() {
+    TMisc::Open(QStringLiteral("\"mailto:") + text(this, "txtEmail") + u'"');
+}
