@@ -21,8 +21,12 @@ Report makeSheet(const SheetDesign& design) {
 void fillSheet(Report& report, const SheetDesign& design, const FieldSource& field,
                const QDateTime& now) {
     report.page(1).setOrientation(design.orientation);
+    const FieldSource trimmed = [&field](const QString& name) {
+        return vtext::trimmed(field(name));
+    };
     for (const SheetBox& b : design.boxes)
-        report.text(b.name).setText(b.prefix + vtext::trimmed(field(b.field)) + b.suffix);
+        report.text(b.name).setText(b.compose ? b.compose(trimmed)
+                                              : b.prefix + trimmed(b.field) + b.suffix);
     report.text(design.footer.name).setText(footerText(now));
 }
 

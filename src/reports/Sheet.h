@@ -11,13 +11,20 @@
 
 namespace report {
 
-// A box the program fills from one editor field, e.g. titNome from "Nome".
+// The text of a field, as the editor shows it at this moment.
+using FieldSource = std::function<QString(const QString& field)>;
+
+// A box the program fills from one editor field, e.g. titNome from "Nome",
+// or, where `compose` is set, from any text made of several fields (a
+// surname and a name, a week's first and last day).
 struct SheetBox {
     QString name;
     QString field;       // the field's name without the control prefix
     TextBox look;        // position, font, alignment and placeholder
     QString prefix = {}; // composite boxes such as "DATA:  " + date + " "
     QString suffix = {};
+    // Given the fields already trimmed; replaces field, prefix and suffix.
+    std::function<QString(const FieldSource& trimmed)> compose = {};
 };
 
 struct SheetDesign {
@@ -29,14 +36,11 @@ struct SheetDesign {
     std::vector<Shape> shapes;
 };
 
-// The text of a field, as the editor shows it at this moment.
-using FieldSource = std::function<QString(const QString& field)>;
-
 // A fresh report from the stored design: placeholders in every named box.
 Report makeSheet(const SheetDesign& design);
 
 // Sets the orientation, fills the named boxes in design order from the
-// fields (trimmed) and the footer from `now`.
+// fields (each trimmed) and the footer from `now`.
 void fillSheet(Report& report, const SheetDesign& design, const FieldSource& field,
                const QDateTime& now);
 

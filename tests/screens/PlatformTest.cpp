@@ -2,6 +2,7 @@
 // the shell-open helper handing paths and links to the desktop.
 #include "screens/common/Platform.h"
 #include "screens/common/OpenURL.h"
+#include "support/GuiTest.h"
 
 #include <QDesktopServices>
 #include <QMessageBox>
@@ -51,6 +52,23 @@ TEST(Shell, QuotesAreStrippedAndPathsBecomeFileUrls) {
               QStringLiteral("/opt/velmora/Documenti_Allegati/piano turni.pdf"));
     EXPECT_EQ(catcher.urls[1].toString(), QStringLiteral("mailto:rossi@example.org"));
     EXPECT_EQ(catcher.urls[2].toString(), QStringLiteral("https://velmora.example/"));
+}
+
+// While a test runs, the file chooser is the scripted one of the fixture;
+// installing none brings back the system's file dialog.
+class FileChooserSeam : public GuiTest {};
+
+TEST_F(FileChooserSeam, TheFixtureScriptsTheChooserAndNoneRestoresTheSystemOne) {
+    ASSERT_EQ(&Platform::fileChooser(), fileChooser);
+    fileChooser->answers = {QStringLiteral("/tmp/contratto.pdf")};
+    EXPECT_EQ(Platform::fileChooser().openFile(nullptr, QStringLiteral("Allega")),
+              QStringLiteral("/tmp/contratto.pdf"));
+    EXPECT_EQ(Platform::fileChooser().openFile(nullptr, QStringLiteral("Allega")), QString())
+        << "with no answer left the user cancels";
+    EXPECT_EQ(fileChooser->titles, (QStringList{"Allega", "Allega"}));
+
+    Platform::install(std::unique_ptr<FileChooser>());
+    EXPECT_EQ(dynamic_cast<ScriptedFileChooser*>(&Platform::fileChooser()), nullptr);
 }
 
 } // namespace

@@ -45,6 +45,21 @@ class RecordingShell : public Shell {
     void open(const QString& command) override { opened << command; }
 };
 
+// Answers the file chooser with queued paths, as if the user had picked
+// them; with none queued the user cancels.
+class ScriptedFileChooser : public FileChooser {
+  public:
+    std::deque<QString> answers;
+    QStringList titles; // what each question asked
+    QString openFile(QWidget*, const QString& title) override {
+        titles << title;
+        if (answers.empty()) return {};
+        QString a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+};
+
 // Runs queued scripts instead of a modal loop: the dialog is shown, each
 // script drives it (sets fields, presses buttons) and the dialog's result
 // is returned.
@@ -75,18 +90,22 @@ class GuiTest : public ::testing::Test {
     RecordingMessages* messages = nullptr;
     RecordingShell* shell = nullptr;
     ScriptedModal* modal = nullptr;
+    ScriptedFileChooser* fileChooser = nullptr;
     QTemporaryDir folder;
 
     void SetUp() override {
         auto m = std::make_unique<RecordingMessages>();
         auto s = std::make_unique<RecordingShell>();
         auto d = std::make_unique<ScriptedModal>();
+        auto f = std::make_unique<ScriptedFileChooser>();
         messages = m.get();
         shell = s.get();
         modal = d.get();
+        fileChooser = f.get();
         Platform::install(std::move(m));
         Platform::install(std::move(s));
         Platform::install(std::move(d));
+        Platform::install(std::move(f));
         ProgramFolder::override(folder.path());
         Clock::install(
             std::make_unique<FixedClock>(QDateTime(QDate(2024, 3, 5), QTime(9, 30, 15))));
@@ -95,6 +114,7 @@ class GuiTest : public ::testing::Test {
         Platform::install(std::unique_ptr<Messages>());
         Platform::install(std::unique_ptr<Shell>());
         Platform::install(std::unique_ptr<ModalRunner>());
+        Platform::install(std::unique_ptr<FileChooser>());
         ProgramFolder::override(QString());
         Clock::install(nullptr);
     }

@@ -2,6 +2,7 @@
 
 #include <QDesktopServices>
 #include <QDialog>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -28,6 +29,13 @@ class DesktopShell : public Shell {
                            target.startsWith(QStringLiteral("mailto:"), Qt::CaseInsensitive);
         QDesktopServices::openUrl(isUrl ? QUrl(target, QUrl::TolerantMode)
                                         : QUrl::fromLocalFile(target));
+    }
+};
+
+class DialogFileChooser : public FileChooser {
+  public:
+    QString openFile(QWidget* parent, const QString& title) override {
+        return QFileDialog::getOpenFileName(parent, title);
     }
 };
 
@@ -88,6 +96,9 @@ Shell& Platform::shell() {
 ModalRunner& Platform::modal() {
     return *slot<ModalRunner, ExecModal>();
 }
+FileChooser& Platform::fileChooser() {
+    return *slot<FileChooser, DialogFileChooser>();
+}
 void Platform::install(std::unique_ptr<Messages> m) {
     replace<Messages, QtMessages>(std::move(m));
 }
@@ -96,6 +107,9 @@ void Platform::install(std::unique_ptr<Shell> s) {
 }
 void Platform::install(std::unique_ptr<ModalRunner> m) {
     replace<ModalRunner, ExecModal>(std::move(m));
+}
+void Platform::install(std::unique_ptr<FileChooser> c) {
+    replace<FileChooser, DialogFileChooser>(std::move(c));
 }
 
 int showModal(QDialog& dialog) {

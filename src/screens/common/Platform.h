@@ -1,6 +1,6 @@
 #pragma once
 // Seams to the platform services that involve windows: message boxes, the
-// shell's "open", and modal screens. Production implementations talk to Qt;
+// shell's "open", the file chooser and modal screens. Production implementations talk to Qt;
 // tests install recording ones and drive modal screens synchronously.
 
 #include <QString>
@@ -42,6 +42,13 @@ class Shell {
     virtual void open(const QString& command) = 0;
 };
 
+class FileChooser {
+  public:
+    virtual ~FileChooser() = default;
+    // Asks for one existing file; the empty text when the user cancels.
+    virtual QString openFile(QWidget* parent, const QString& title) = 0;
+};
+
 class ModalRunner {
   public:
     virtual ~ModalRunner() = default;
@@ -53,10 +60,12 @@ namespace Platform {
 Messages& messages();
 Shell& shell();
 ModalRunner& modal();
+FileChooser& fileChooser();
 // Install replacements (tests); nullptr restores the production service.
 void install(std::unique_ptr<Messages> messages);
 void install(std::unique_ptr<Shell> shell);
 void install(std::unique_ptr<ModalRunner> modal);
+void install(std::unique_ptr<FileChooser> chooser);
 } // namespace Platform
 
 // Shows a per-use modal screen through the modal seam.

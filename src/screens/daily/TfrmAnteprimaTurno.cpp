@@ -1,6 +1,8 @@
 #include "TfrmAnteprimaTurno.h"
 
-TfrmAnteprimaTurno::TfrmAnteprimaTurno(QWidget* parent)
-    : TfrmStampaTurno(parent, Output::Preview,
-                      {"TfrmAnteprimaTurno", " Anteprima di stampa", "Mostra anteprima",
-                       "document-print-preview"}) {}
+#include "reports/DailySheet.h"
+#include "screens/common/ScreenNames.h"
+
+TfrmAnteprimaTurno::TfrmAnteprimaTurno(QWidget* editor)
+    : SheetScreen(editor, report::DailySheet::design(), Output::Preview,
+                  ScreenName::kAnteprimaTurno) {}

@@ -1,11 +1,11 @@
 #pragma once
-// The daily sheet's preview screen: "Mostra anteprima" shows the same page
-// the print screen prints, in the preview window.
+// Shows the daily sheet of the editor it is created by in the preview
+// window: the same page the print screen prints.
 
-#include "TfrmStampaTurno.h"
+#include "screens/common/SheetScreen.h"
 
-class TfrmAnteprimaTurno : public TfrmStampaTurno {
+class TfrmAnteprimaTurno : public SheetScreen {
     Q_OBJECT
   public:
-    explicit TfrmAnteprimaTurno(QWidget* parent = nullptr);
+    explicit TfrmAnteprimaTurno(QWidget* editor = nullptr);
 };

@@ -1,32 +1,10 @@
 #pragma once
-// The daily sheet's print screen: a small dialog created by the daily
-// editor for one use. "Stampa" fills its own copy of the sheet template from
-// the editor's fields as they are on screen and prints it; "Annulla" closes
-// without output. The preview screen is the same dialog with another output.
+// Prints the daily sheet of the editor it is created by.
 
-#include "reports/Report.h"
+#include "screens/common/SheetScreen.h"
 
-#include <QDialog>
-
-class TfrmStampaTurno : public QDialog {
+class TfrmStampaTurno : public SheetScreen {
     Q_OBJECT
   public:
-    explicit TfrmStampaTurno(QWidget* parent = nullptr);
-
-    void btnStampaClick();
-    void btnAnnullaClick() { reject(); }
-
-  protected:
-    enum class Output { Print, Preview };
-    struct Look {
-        const char* objectName;
-        const char* caption;
-        const char* actionText;
-        const char* picture; // freedesktop icon name
-    };
-    TfrmStampaTurno(QWidget* parent, Output output, const Look& look);
-
-  private:
-    Output output_;
-    report::Report sheet_;
+    explicit TfrmStampaTurno(QWidget* editor = nullptr);
 };
