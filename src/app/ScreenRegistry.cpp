@@ -24,11 +24,16 @@ struct Entry {
 // Screens in the order they are created; later screens join as they land.
 const std::vector<Entry>& registry() {
     static const std::vector<Entry> table = {
-        {[] { return new TfrmPassword; }, true},        {[] { return new TfrmAvvio; }, true},
-        {[] { return new TfrmCambiaPassword; }, true},  {[] { return new TfrmOrari; }, true},
-        {[] { return new TfrmMenuRegistro; }, true},    {[] { return new TfrmTurni; }, true},
-        {[] { return new TfrmCalendario; }, false},     {[] { return new TfrmStampaTurno; }, false},
-        {[] { return new TfrmAnteprimaTurno; }, false},
+        {[] { return new TfrmPassword; }, true},        // the main window, shown first
+        {[] { return new TfrmAvvio; }, true},           // the start menu
+        {[] { return new TfrmCambiaPassword; }, true},  //
+        {[] { return new TfrmIstruttori; }, true},      // the worker registry
+        {[] { return new TfrmOrari; }, true},           // the timetable templates
+        {[] { return new TfrmMenuRegistro; }, true},    // the year chooser
+        {[] { return new TfrmTurni; }, true},           // the daily shift tables
+        {[] { return new TfrmCalendario; }, false},     //
+        {[] { return new TfrmStampaTurno; }, false},    //
+        {[] { return new TfrmAnteprimaTurno; }, false}, //
     };
     return table;
 }

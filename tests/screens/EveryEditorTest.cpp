@@ -5,6 +5,7 @@
 #include "screens/common/RecordEditor.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,7 +17,12 @@ struct EditorRow {
     const TRecordLayout& (*layout)();
     const char* archive; // file name in the program folder
     bool yearly;         // its path is written into lblFile by the year chooser
-    std::vector<std::pair<QString, QString>> mandatory; // box -> a value that passes
+    std::vector<std::pair<QString, QString>> mandatory;  // box -> a value that passes
+    QString firstWarning;                                // Salva on an empty screen
+    QString firstField;                                  // where a fresh screen starts
+    std::pair<QString, QString> freeFields;              // two boxes of plain text
+    bool duplicates = true;                              // has Duplica
+    std::vector<std::pair<QString, int>> ownLimits = {}; // box -> a limit not its field's
 };
 
 const EditorRow kEditors[] = {
@@ -24,8 +30,28 @@ const EditorRow kEditors[] = {
      &TRecordLayout::daily,
      "2024.ore",
      true,
-     {{"txtNome", "Turno"}, {"txtData", "05/03/2024"}}},
-    {"TfrmOrari", &TRecordLayout::timetables, "Orari.pro", false, {{"txtNome", "Orario"}}},
+     {{"txtNome", "Turno"}, {"txtData", "05/03/2024"}},
+     EditorTexts::kNameWarning,
+     "txtNome",
+     {"txtSede", "txtAnnotazioni"}},
+    {"TfrmOrari",
+     &TRecordLayout::timetables,
+     "Orari.pro",
+     false,
+     {{"txtNome", "Orario"}},
+     EditorTexts::kNameWarning,
+     "txtNome",
+     {"txtSede", "txtAnnotazioni"}},
+    {"TfrmIstruttori",
+     &TRecordLayout::workers,
+     "Dipendenti.pro",
+     false,
+     {{"txtCognome", "Rossi"}, {"txtNome", "Mario"}},
+     "Attenzione: per salvare la scheda è necessario indicare il cognome del lavoratore.",
+     "txtCognome",
+     {"txtComuneRes", "txtNote"},
+     false,
+     {{"txtRata", 15}}},
 };
 
 void PrintTo(const EditorRow& row, std::ostream* os) {
@@ -66,19 +92,19 @@ class EveryEditor : public ScreenTest, public ::testing::WithParamInterface<Edit
 
 TEST_P(EveryEditor, SaveChecksTheMandatoryFieldsThenAppendsThenUpdatesInPlace) {
     editor->btnSalvaClick();
-    EXPECT_EQ(messages->last(), EditorTexts::kNameWarning);
+    EXPECT_EQ(messages->last(), GetParam().firstWarning);
     EXPECT_EQ(messages->shown.back().kind, Messages::Kind::Warning);
-    EXPECT_TRUE(box("txtNome")->hasFocus());
+    EXPECT_TRUE(box(GetParam().firstField)->hasFocus());
     EXPECT_FALSE(QFile::exists(archive));
 
     seed(7);
     fillMandatory();
-    box("txtSede")->setText("  Sede centrale ");
+    box(GetParam().freeFields.first)->setText("  Sede centrale ");
     editor->btnSalvaClick();
     EXPECT_EQ(number(), "8");
     EXPECT_EQ(messages->last(), EditorTexts::kAppended);
     EXPECT_EQ(messages->shown.back().kind, Messages::Kind::Information);
-    box("txtAnnotazioni")->setText("Nota");
+    box(GetParam().freeFields.second)->setText("Nota");
     editor->btnSalvaClick();
     EXPECT_EQ(number(), "8");
     EXPECT_EQ(messages->last(), EditorTexts::kUpdated);
@@ -89,8 +115,8 @@ TEST_P(EveryEditor, SaveChecksTheMandatoryFieldsThenAppendsThenUpdatesInPlace) {
     TRecord saved(layout());
     a.seek(7);
     a.read(saved.bytes());
-    EXPECT_EQ(saved.text(u"Sede"), "Sede centrale");
-    EXPECT_EQ(saved.text(u"Annotazioni"), "Nota");
+    EXPECT_EQ(saved.text(GetParam().freeFields.first.mid(3)), "Sede centrale");
+    EXPECT_EQ(saved.text(GetParam().freeFields.second.mid(3)), "Nota");
 }
 
 TEST_P(EveryEditor, MovesWalkTheArchiveAndItsEndsAreSilent) {
@@ -135,6 +161,10 @@ TEST_P(EveryEditor, AMissingArchiveIsCreatedEmptyAndToldAtEveryMove) {
 }
 
 TEST_P(EveryEditor, DuplicateMakesAnUnsavedCopyWithoutAttachments) {
+    if (!GetParam().duplicates) {
+        EXPECT_EQ(screen(GetParam().screen)->findChild<QWidget*>("btnDuplica"), nullptr);
+        return;
+    }
     editor->btnDuplicaClick();
     EXPECT_EQ(messages->last(), EditorTexts::kDuplicateFirst);
     seed(3);
@@ -144,7 +174,7 @@ TEST_P(EveryEditor, DuplicateMakesAnUnsavedCopyWithoutAttachments) {
     EXPECT_EQ(number(), "");
     EXPECT_EQ(box("txtNome")->text(), "Scheda 3");
     EXPECT_EQ(label("lblFile01")->text(), "");
-    EXPECT_TRUE(box("txtNome")->hasFocus());
+    EXPECT_TRUE(box(GetParam().firstField)->hasFocus());
     fillMandatory();
     editor->btnSalvaClick();
     EXPECT_EQ(number(), "4");
@@ -171,16 +201,22 @@ TEST_P(EveryEditor, ShowingTheEditorStartsOnAnEmptyRecord) {
     EXPECT_EQ(box("txtNome")->text(), "");
     EXPECT_EQ(number(), "");
     EXPECT_EQ(label("lblFile01")->text(), "");
-    EXPECT_TRUE(box("txtNome")->hasFocus());
+    EXPECT_TRUE(box(GetParam().firstField)->hasFocus());
 }
 
 TEST_P(EveryEditor, EveryBoxHoldsAsManyCharactersAsItsField) {
     int boxes = 0;
     for (const TFieldDef& f : layout().fields()) {
-        auto* edit = screen(GetParam().screen)->findChild<QLineEdit*>("txt" + f.name);
+        const QString name = "txt" + f.name;
+        auto* edit = screen(GetParam().screen)->findChild<QLineEdit*>(name);
+        if (auto* list = screen(GetParam().screen)->findChild<QComboBox*>(name))
+            edit = list->lineEdit();
         if (!edit) continue;
         ++boxes;
-        EXPECT_EQ(edit->maxLength(), f.capacity) << f.name.toStdString();
+        int limit = f.capacity;
+        for (const auto& [box, own] : GetParam().ownLimits)
+            if (box == name) limit = own;
+        EXPECT_EQ(edit->maxLength(), limit) << f.name.toStdString();
     }
     // Every field but the six attachment fields has its box.
     EXPECT_EQ(boxes, static_cast<int>(layout().fields().size()) - 2 * kAttachments);

@@ -53,7 +53,7 @@ QFrame* FormBuilder::fieldGrid(const QString& panel, std::span<const FieldCell> 
         caption->setContentsMargins(3, 0, 0, 0);
         auto* line = new QHBoxLayout;
         const QString field = s(c.field);
-        QLineEdit* edit = box(frame, field, c.maxLength);
+        QWidget* edit = cellBox(frame, c);
         line->addWidget(
             c.highlight ? FormKit::withHighlight(edit, QStringLiteral("eff") + field) : edit, 1);
         if (c.importButton)

@@ -192,7 +192,7 @@ QComboBox* dropDown(QWidget* parent, const QString& name, const QStringList& cod
     list->addItems(codes);
     list->setMaxVisibleItems(16);
     list->setCurrentIndex(-1);
-    list->lineEdit()->installEventFilter(new KeepText(list));
+    list->installEventFilter(new KeepText(list));
     return list;
 }
 
@@ -206,8 +206,7 @@ QWidget* withHighlight(QWidget* box, const QString& effName) {
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(box);
     rect->lower();
-    // A drop-down's focus lives in its line.
-    new Highlight(holder, rect, box->focusProxy() ? box->focusProxy() : box);
+    new Highlight(holder, rect, box);
     return holder;
 }
 
@@ -215,9 +214,8 @@ void enterChain(QWidget* form, const QStringList& order) {
     for (qsizetype i = 0; i < order.size(); ++i) {
         QWidget* box = child<QWidget>(form, order[i]);
         QWidget* next = child<QWidget>(form, order[(i + 1) % order.size()]);
-        // A drop-down's keys reach its line first.
-        QWidget* keys = box->focusProxy() ? box->focusProxy() : box;
-        keys->installEventFilter(new EnterChain(box, next));
+        // A drop-down holds the focus for its line and sees its keys first.
+        box->installEventFilter(new EnterChain(box, next));
     }
 }
 

@@ -34,7 +34,8 @@ RecordEditor::RecordEditor(const TRecordLayout& layout, Spec spec, QWidget* pare
         return buttons;
     };
     std::vector<EditorButton> tools = pick(EditorChrome::standardTools());
-    tools.insert(tools.end() - 1, spec_.extra.begin(), spec_.extra.end());
+    const std::vector<EditorButton> extra = pick(spec_.extra);
+    tools.insert(tools.end() - 1, extra.begin(), extra.end());
     std::vector<EditorButton> navigation = pick(EditorChrome::standardNavigation());
     for (const std::vector<EditorButton>* list : {&tools, &navigation})
         for (const EditorButton& b : *list)
