@@ -181,11 +181,13 @@ QWidget* withHighlight(QLineEdit* box, const QString& effName) {
 }
 
 void enterChain(QWidget* form, const QStringList& order) {
-    for (qsizetype i = 0; i < order.size(); ++i) {
-        QWidget* box = child<QWidget>(form, order[i]);
-        QWidget* next = child<QWidget>(form, order[(i + 1) % order.size()]);
-        box->installEventFilter(new EnterChain(box, next));
-    }
+    for (qsizetype i = 0; i < order.size(); ++i)
+        enterMoves(form, order[i], order[(i + 1) % order.size()]);
+}
+
+void enterMoves(QWidget* form, const QString& from, const QString& to) {
+    QWidget* box = child<QWidget>(form, from);
+    box->installEventFilter(new EnterChain(box, child<QWidget>(form, to)));
 }
 
 void hints(QWidget* form, QLabel* line, const std::vector<std::pair<QString, QString>>& table,
