@@ -8,7 +8,9 @@
 #include "screens/common/TfrmCalendario.h"
 #include "screens/daily/TfrmAnteprimaTurno.h"
 #include "screens/daily/TfrmStampaTurno.h"
+#include "screens/daily/TfrmTrovaTurni.h"
 #include "screens/daily/TfrmTurni.h"
+#include "screens/timetables/TfrmTrovaOrari.h"
 
 #include <functional>
 
@@ -25,9 +27,11 @@ const std::vector<Entry>& registry() {
         {[] { return new TfrmPassword; }, true},
         {[] { return new TfrmAvvio; }, true},
         {[] { return new TfrmCambiaPassword; }, true},
+        {[] { return new TfrmTrovaOrari; }, false},
         {[] { return new TfrmMenuRegistro; }, true},
         {[] { return new TfrmTurni; }, true},
         {[] { return new TfrmCalendario; }, false},
+        {[] { return new TfrmTrovaTurni; }, false},
         {[] { return new TfrmStampaTurno; }, false},
         {[] { return new TfrmAnteprimaTurno; }, false},
     };
