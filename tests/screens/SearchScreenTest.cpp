@@ -43,29 +43,50 @@ struct SearchRow {
     // Annotazioni "nota"}.
     QString alfaLine;
     QString secondValue;
+    const char* caption;
+    QStringList filterCaptions; // in the order of the boxes
 };
 
 const SearchRow kRows[] = {
-    {"TfrmTrovaTurni", [] { return std::unique_ptr<SearchScreen>(new TfrmTrovaTurni); },
+    {"TfrmTrovaTurni",
+     [] { return std::unique_ptr<SearchScreen>(new TfrmTrovaTurni); },
      [](const QString& folder) {
          const QString file = folder + QStringLiteral("/2024.ore");
          FormKit::child<QLabel>(Screens::find(ScreenName::kTurni), QStringLiteral("lblFile"))
              ->setText(file);
          return file;
      },
-     dailySearch, "Data", "Lavoratore01", "Lavoratore02", "turni", "Riepilogo turni di lavoro",
+     dailySearch,
+     "Data",
+     "Lavoratore01",
+     "Lavoratore02",
+     "turni",
+     "Riepilogo turni di lavoro",
      padded("Alfa", 30) + "  Data: 05/03/2024  Sede: " + padded("sede centrale", 30) +
          "  Note: nota",
-     "05/03/2024"},
-    {"TfrmTrovaOrari", [] { return std::unique_ptr<SearchScreen>(new TfrmTrovaOrari); },
+     "05/03/2024",
+     " Trova turni di lavoro in archivio",
+     {"Nome tabella turni:", "Data:", "Sede operativa:", "Disposizioni organizzative:",
+      "Turnista 1:", "Turnista 2:", "Turnista 3:", "Turnista 4:", "Turnista 5:", "Annotazioni:"}},
+    {"TfrmTrovaOrari",
+     [] { return std::unique_ptr<SearchScreen>(new TfrmTrovaOrari); },
      [](const QString& folder) {
          ProgramFolder::override(folder);
          return folder + QStringLiteral("/Orari.pro");
      },
-     timetableSearch, "Periodo", "Attivita01", "Attivita02", "orari", "Riepilogo orari di lavoro",
+     timetableSearch,
+     "Periodo",
+     "Attivita01",
+     "Attivita02",
+     "orari",
+     "Riepilogo orari di lavoro",
      padded("Alfa", 30) + "  Periodo: " + padded("inverno 2024", 24) +
          "  Sede: " + padded("sede centrale", 24) + "  Note: nota",
-     "inverno 2024"},
+     "inverno 2024",
+     " Trova orari di lavoro in archivio",
+     {"Nome tabella turni:", "Periodo validità:", "Sede operativa:", "Disposizioni organizzative:",
+      "Attività da svolgere 1:", "Attività da svolgere 2:", "Attività da svolgere 3:",
+      "Attività da svolgere 4:", "Attività da svolgere 5:", "Annotazioni:"}},
 };
 
 class SearchScreens : public ScreenTest, public ::testing::WithParamInterface<SearchRow> {
@@ -106,6 +127,46 @@ class SearchScreens : public ScreenTest, public ::testing::WithParamInterface<Se
                 {"Annotazioni", "nota"}};
     }
 };
+
+TEST_P(SearchScreens, ShowsItsTextsAndOpensOnTheFilters) {
+    const SearchRow& row = GetParam();
+    EXPECT_EQ(search->objectName(), row.screen);
+    EXPECT_EQ(search->windowTitle(), row.caption);
+    QStringList captions;
+    for (const QString& field : row.search().filterFields) {
+        for (QLabel* label : search->findChildren<QLabel*>())
+            if (label->buddy() == box(field)) captions << label->text();
+    }
+    EXPECT_EQ(captions, row.filterCaptions);
+    const std::pair<const char*, const char*> texts[] = {
+        {"lblRigo04", "Immettere nei campi prescelti una o più parole consecutive presenti nelle "
+                      "schede da trovare e premere il pulsante Cerca."},
+        {"lblRigo05", "Lasciare in bianco tutti gli altri campi."},
+        {"lblRigo06",
+         "Per ogni ricerca è possibile utilizzare uno o più campi contemporaneamente."},
+        {"lblAttendere", "Ricerca schede in corso. Attendere..."},
+        {"lblRigo01", "Immettere una o più parole consecutive presenti nella scheda in elenco da "
+                      "cercare e premere il pulsante Trova."},
+        {"lblRigo02", "Per spostarsi sulla voce successiva contenente la stessa chiave di "
+                      "ricerca, fare di nuovo clic su Trova."},
+        {"lblRigo03", "Per richiamare i dati di una scheda, selezionarla con un doppio clic."},
+    };
+    for (const auto& [name, text] : texts)
+        EXPECT_EQ(on<QLabel>(name)->text(), QString::fromUtf8(text)) << name;
+    const std::pair<const char*, const char*> buttons[] = {{"btnCerca", "Cerca"},
+                                                           {"btnAnnulla", "Chiudi"},
+                                                           {"btnTrova", "Trova"},
+                                                           {"btnStampa", "Stampa"},
+                                                           {"btnChiudi", "Chiudi"}};
+    for (const auto& [name, text] : buttons)
+        EXPECT_EQ(on<QPushButton>(name)->text(), text) << name;
+    for (const char* hidden : {"lblAttendere", "lblConta", "lblMemory", "panContainer"})
+        EXPECT_TRUE(on<QWidget>(hidden)->isHidden()) << hidden;
+    EXPECT_FALSE(on<QWidget>("panAvvio")->isHidden());
+    for (const QString& field : row.search().filterFields)
+        EXPECT_EQ(box(field)->maxLength(), requireField(*row.search().layout, field).capacity)
+            << field.toStdString();
+}
 
 TEST_P(SearchScreens, FiltersInUseMustAllHitAndTheListIsSorted) {
     const SearchRow& row = GetParam();

@@ -1,6 +1,7 @@
 #include "SearchScreen.h"
 
 #include "ArchiveAction.h"
+#include "FieldCaptions.h"
 #include "FormKit.h"
 #include "Platform.h"
 #include "ResultList.h"
@@ -92,13 +93,6 @@ SearchScreen::SearchScreen(const Spec& spec, QWidget* parent) : QDialog(parent),
     setObjectName(spec.name);
     setWindowTitle(spec.caption);
     setModal(true);
-    QStringList fields;
-    for (const FilterBox& f : spec.filters)
-        fields << text(f.field);
-    if (fields != spec.search.filterFields)
-        qFatal("%s: its filter boxes are not the fields its search looks at",
-               qPrintable(spec.name));
-
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(14, 14, 14, 14);
     page->addWidget(buildFilterPanel(), 1);
@@ -128,8 +122,7 @@ QWidget* SearchScreen::buildFilterPanel() {
     grid->setVerticalSpacing(0);
     grid->setColumnStretch(1, 1);
     QStringList chain;
-    for (const FilterBox& f : spec_.filters) {
-        const QString field = text(f.field);
+    for (const QString& field : spec_.search.filterFields) {
         const int row = static_cast<int>(boxes_.size());
         QLineEdit* box = FormKit::edit(panAvvio_, QStringLiteral("txt") + field,
                                        requireField(*spec_.search.layout, field).capacity);
@@ -137,7 +130,7 @@ QWidget* SearchScreen::buildFilterPanel() {
         chain << box->objectName();
         QLabel* label =
             FormKit::label(panAvvio_, QStringLiteral("lblCampo%1").arg(row + 1, 3, 10, QChar(u'0')),
-                           text(f.label));
+                           filterCaption(field));
         label->setBuddy(box);
         grid->addWidget(label, row, 0, Qt::AlignRight | Qt::AlignVCenter);
         grid->addWidget(FormKit::withHighlight(box, QStringLiteral("eff") + field), row, 1);

@@ -5,7 +5,7 @@
 // "Stampa" prints the list; a double click (or Enter on a line) hands the
 // records behind the line to the screen that opened this one, through the
 // receiver registered for the routing tag in lblMemory. A concrete search
-// screen is its table: names, filter boxes, archive and list title.
+// screen is its table: names, the search it runs, archive and list title.
 
 #include "archive/Record.h"
 #include "domain/KeywordFind.h"
@@ -13,6 +13,7 @@
 
 #include <QDialog>
 
+#include <utility>
 #include <vector>
 
 class QLabel;
@@ -22,21 +23,14 @@ class QListWidget;
 class SearchScreen : public QDialog {
     Q_OBJECT
   public:
-    // One filter box: its label, and the record field it looks at, which
-    // also names the box txt<field> and its highlight eff<field>.
-    struct FilterBox {
-        const char* label;
-        const char* field;
-    };
-
     struct Spec {
         QString name; // the screen's name (ScreenName)
         QString caption;
-        // The fields, line format and record layout the command line
-        // searches with too; `filters` name the same fields in the same
-        // order.
+        // The record fields of the filter boxes, the line format and the
+        // record layout, which the command line searches with too. Each
+        // field has a box txt<field> under its caption (FieldCaptions.h)
+        // and a highlight eff<field>.
         const SearchTable& search;
-        std::vector<FilterBox> filters;
         QString listTitle;        // the title of the printed list
         QString (*archivePath)(); // asked at each search and double click
     };
@@ -63,7 +57,7 @@ class SearchScreen : public QDialog {
     // The records behind `line`, read before anything is handed over.
     std::vector<std::pair<TRecord, qint64>> recordsBehind(const QString& line) const;
 
-    const Spec& spec_;
+    const Spec spec_;
     std::vector<QLineEdit*> boxes_;
     QWidget* panAvvio_ = nullptr;
     QWidget* panContainer_ = nullptr;
