@@ -14,13 +14,17 @@
 #include "reports/Printing.h"
 
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -99,8 +103,14 @@ SearchScreen::SearchScreen(const Spec& spec, QWidget* parent) : QDialog(parent),
     page->addWidget(buildResultPanel(), 1);
     lblConta_ = FormKit::hiddenLabel(this, QStringLiteral("lblConta"));
     lblMemory_ = FormKit::hiddenLabel(this, QStringLiteral("lblMemory"));
-    resize(1080, 660);
     setMinimumSize(760, 560);
+    // Most of the screen, so a line shows up to its notes, but not a wide
+    // screen's whole width.
+    const QRect screen = QGuiApplication::primaryScreen()
+                             ? QGuiApplication::primaryScreen()->availableGeometry()
+                             : QRect(0, 0, 1366, 768);
+    resize(std::clamp(screen.width() * 4 / 5, 760, 1440),
+           std::clamp(screen.height() * 17 / 20, 560, 860));
 
     FormKit::onClick(this, QStringLiteral("btnCerca"), [this] { btnCercaClick(); });
     FormKit::onClick(this, QStringLiteral("btnAnnulla"), [this] { close(); });
@@ -119,8 +129,8 @@ QWidget* SearchScreen::buildFilterPanel() {
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(10);
-    grid->setVerticalSpacing(0);
-    grid->setColumnStretch(1, 1);
+    grid->setVerticalSpacing(2);
+    grid->setColumnMinimumWidth(1, 460);
     QStringList chain;
     for (const QString& field : spec_.search.filterFields) {
         const int row = static_cast<int>(boxes_.size());
@@ -135,8 +145,15 @@ QWidget* SearchScreen::buildFilterPanel() {
         grid->addWidget(label, row, 0, Qt::AlignRight | Qt::AlignVCenter);
         grid->addWidget(FormKit::withHighlight(box, QStringLiteral("eff") + field), row, 1);
     }
-    layout->addLayout(grid);
-    layout->addStretch();
+    // The boxes in the middle of the panel, not stretched across a wide
+    // screen: the texts typed are a few words.
+    auto* centred = new QHBoxLayout;
+    centred->addStretch(1);
+    centred->addLayout(grid, 5);
+    centred->addStretch(1);
+    layout->addStretch(1);
+    layout->addLayout(centred);
+    layout->addStretch(2);
     FormKit::enterChain(this, chain);
 
     lblAttendere_ = FormKit::hiddenLabel(panAvvio_, QStringLiteral("lblAttendere"),
