@@ -89,6 +89,11 @@ const SearchRow kRows[] = {
       "Attività da svolgere 4:", "Attività da svolgere 5:", "Annotazioni:"}},
 };
 
+// The screen's name in test listings instead of the row's bytes.
+void PrintTo(const SearchRow& row, std::ostream* os) {
+    *os << row.screen;
+}
+
 class SearchScreens : public ScreenTest, public ::testing::WithParamInterface<SearchRow> {
   protected:
     std::unique_ptr<SearchScreen> search;
