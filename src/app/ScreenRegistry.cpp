@@ -8,8 +8,10 @@
 #include "screens/common/TfrmCalendario.h"
 #include "screens/daily/TfrmAnteprimaTurno.h"
 #include "screens/daily/TfrmStampaTurno.h"
+#include "screens/daily/TfrmTrovaTurni.h"
 #include "screens/daily/TfrmTurni.h"
 #include "screens/timetables/TfrmOrari.h"
+#include "screens/timetables/TfrmTrovaOrari.h"
 #include "screens/workers/TfrmIstruttori.h"
 
 #include <functional>
@@ -29,9 +31,11 @@ const std::vector<Entry>& registry() {
         {[] { return new TfrmCambiaPassword; }, true},  //
         {[] { return new TfrmIstruttori; }, true},      // the worker registry
         {[] { return new TfrmOrari; }, true},           // the timetable templates
+        {[] { return new TfrmTrovaOrari; }, false},     //
         {[] { return new TfrmMenuRegistro; }, true},    // the year chooser
         {[] { return new TfrmTurni; }, true},           // the daily shift tables
         {[] { return new TfrmCalendario; }, false},     //
+        {[] { return new TfrmTrovaTurni; }, false},     //
         {[] { return new TfrmStampaTurno; }, false},    //
         {[] { return new TfrmAnteprimaTurno; }, false}, //
     };

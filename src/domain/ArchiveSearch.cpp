@@ -15,15 +15,15 @@
 namespace {
 
 // Opens the archive for one pass; false when it is missing and may not be
-// created. An existing file is only read, so a search never needs the right
-// to write.
+// created. An existing file is only read, and a missing one is created only
+// where the folder allows it, so a search never needs the right to write.
 bool openForPass(TRecordArchive& archive, const QString& path, MissingArchive missing) {
     if (QFileInfo::exists(path)) {
         archive.open(path, TRecordArchive::Mode::ReadOnly);
         return true;
     }
     if (missing == MissingArchive::ListNothing) return false;
-    archive.open(path, TRecordArchive::Mode::OpenOrCreate);
+    archive.open(path, TRecordArchive::Mode::ReadOrCreate);
     return true;
 }
 

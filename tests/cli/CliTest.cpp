@@ -281,6 +281,7 @@ TEST_F(CliTest, HelpListsTheCommands) {
     EXPECT_TRUE(r.out.contains("dump FILE")) << r.out.toStdString();
     EXPECT_TRUE(r.out.contains("verify FILE")) << r.out.toStdString();
     EXPECT_TRUE(r.out.contains("check codfisc|iva|iban|carta VALUE")) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains("find daily|timetables")) << r.out.toStdString();
 }
 
 TEST(CliCheck, PrintsTheDialogMessageAndExitsByTheOutcome) {
@@ -370,6 +371,84 @@ TEST_F(CliTest, DumpLetsGoOfTheArchiveBeforeItsReaderTakesTheLines) {
         if (std::strchr(buffer, '\n')) ++lines;
     EXPECT_EQ(::pclose(pager), 0);
     EXPECT_GE(lines, 400);
+}
+
+// Records appended to a new archive of the folder, each a list of fields.
+void writeArchive(const QString& file, const TRecordLayout& layout,
+                  const std::vector<std::vector<std::pair<const char*, const char*>>>& records) {
+    TRecordArchive archive(layout.size());
+    archive.open(file);
+    for (const auto& fields : records) {
+        TRecord r(layout);
+        for (const auto& [name, text] : fields)
+            r.setText(QString::fromUtf8(name), QString::fromUtf8(text));
+        archive.seek(archive.count());
+        archive.write(r.bytes());
+    }
+    archive.close();
+}
+
+TEST_F(CliTest, FindPrintsTheLinesOfTheSearchScreenInListOrder) {
+    writeArchive(path("2025.ore"), TRecordLayout::daily(),
+                 {{{"Nome", "beta"}, {"Sede", "Centro"}, {"Lavoratore02", "ROSSI Mario"}},
+                  {{"Nome", "Alfa"},
+                   {"Data", "05/03/2025"},
+                   {"Sede", "centro"},
+                   {"Lavoratore01", "Rossi"},
+                   {"Annotazioni", "nota"}}});
+    const QString alfa = QStringLiteral("Alfa").leftJustified(30) +
+                         "  Data: 05/03/2025  Sede: " + QStringLiteral("centro").leftJustified(30) +
+                         "  Note: nota";
+    const QString beta = QStringLiteral("beta").leftJustified(30) + "  Data: " + QString(10, u' ') +
+                         "  Sede: " + QStringLiteral("Centro").leftJustified(30) + "  Note: ";
+    const QString winter = QStringLiteral("Orario invernale").leftJustified(30) +
+                           "  Periodo: " + QStringLiteral("ottobre - maggio").leftJustified(24) +
+                           "  Sede: " + QStringLiteral("Sede di via Garibaldi").leftJustified(24) +
+                           "  Note: Valido anche nei prefestivi";
+    const std::pair<QStringList, QStringList> cases[] = {
+        {{"find", "daily", "--year", "2025"}, {alfa, beta}},
+        {{"find", "daily", "--year", "2025", "--Lavoratore02", "rossi"}, {beta}},
+        {{"find", "daily", "--year", "2025", "--Sede", "CENTRO", "--Lavoratore01", "rossi"},
+         {alfa}},
+        {{"find", "daily", "--year", "2025", "--Sede", "centro "}, {}},
+        {{"find", "timetables", "--Nome", "INVERNALE"}, {winter}},
+        {{"find", "daily", "--year", "2031"}, {}},
+    };
+    const auto before = snapshot(dir_.path());
+    for (const auto& [args, expected] : cases) {
+        SCOPED_TRACE(args.join(u' ').toStdString());
+        const CliRun r = runCli(inFolder(args));
+        QStringList printed;
+        for (const QByteArray& line : lines(r.out))
+            printed << QString::fromUtf8(line);
+        EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+        EXPECT_EQ(printed.join(u'\n').toStdString(), expected.join(u'\n').toStdString());
+        EXPECT_TRUE(r.err.isEmpty());
+    }
+    EXPECT_EQ(snapshot(dir_.path()), before) << "a missing year is not created";
+}
+
+TEST_F(CliTest, FindRefusesWhatItCannotSearch) {
+    const QStringList cases[] = {
+        {"find"},
+        {"find", "weekly"},
+        {"find", "daily"},
+        {"find", "daily", "--year", "24"},
+        {"find", "daily", "--year", "2024", "--Foo", "x"},
+        {"find", "daily", "--year", "2024", "--Periodo", "x"},
+        {"find", "timetables", "--Attivita06", "x"}, // slots 6 to 12 cannot be searched
+        {"find", "timetables", "--year", "2024"},
+        {"find", "daily", "--year", "2024", "--Nome"},
+        {"find", "timetables", "--Nome", "a", "--Nome", "b"},
+        {"find", "daily", "--year", "2024", "stray"},
+    };
+    for (const QStringList& args : cases) {
+        SCOPED_TRACE(args.join(u' ').toStdString());
+        const CliRun r = runCli(inFolder(args));
+        EXPECT_EQ(r.exitCode, 2);
+        EXPECT_TRUE(r.out.isEmpty()) << r.out.toStdString();
+        EXPECT_TRUE(r.err.startsWith("velmora-cli: ")) << r.err.toStdString();
+    }
 }
 
 } // namespace

@@ -77,13 +77,17 @@ TEST(ScreenRegistry, CreatesScreensInTheirFixedOrder) {
     ScreenSet set;
     const QStringList order = set.order();
     // Relative order of the screens that exist; later screens slot in between.
-    const QStringList expected = {"TfrmAvvio", "TfrmMenuRegistro", "TfrmTurni", "TfrmCalendario"};
+    const QStringList expected = {"TfrmAvvio", "TfrmTrovaOrari", "TfrmMenuRegistro",
+                                  "TfrmTurni", "TfrmCalendario", "TfrmTrovaTurni"};
     qsizetype at = -1;
     for (const QString& name : expected) {
         const qsizetype i = order.indexOf(name);
         EXPECT_GT(i, at) << name.toStdString();
         at = i;
     }
+    // Per-use screens are only created: nobody reaches them through that copy.
+    for (const char* perUse : {"TfrmTrovaOrari", "TfrmTrovaTurni"})
+        EXPECT_EQ(Screens::find(perUse), nullptr) << perUse;
 }
 
 class StartMenu : public ScreenTest {};

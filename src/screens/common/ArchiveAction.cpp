@@ -19,23 +19,31 @@ void whileWaitingForLock(bool waiting) {
 
 } // namespace
 
+bool guardArchive(QWidget* parent, std::optional<Messages::Kind> errorBox,
+                  const std::function<void()>& work) {
+    TRecordArchive::setLockWaitHook(whileWaitingForLock);
+    try {
+        work();
+    } catch (const ArchiveBusy&) {
+        if (errorBox) Platform::messages().warning(parent, kArchiveBusyMessage);
+        return false;
+    } catch (const ArchiveError&) {
+        if (errorBox) Platform::messages().show(parent, *errorBox, kArchiveErrorMessage);
+        return false;
+    }
+    return true;
+}
+
 bool archiveAction(QWidget* parent, const QString& path, int recordSize, ArchiveAccess access,
                    const std::function<QString(TRecordArchive&)>& work) {
-    TRecordArchive::setLockWaitHook(whileWaitingForLock);
     QString information;
-    try {
+    const bool done = guardArchive(parent, Messages::Kind::Error, [&] {
         TRecordArchive archive(recordSize);
         archive.open(path, access == ArchiveAccess::Write ? TRecordArchive::Mode::OpenOrCreate
                                                           : TRecordArchive::Mode::ReadOrCreate);
         information = work(archive);
         archive.close();
-    } catch (const ArchiveBusy&) {
-        Platform::messages().warning(parent, kArchiveBusyMessage);
-        return false;
-    } catch (const ArchiveError&) {
-        Platform::messages().error(parent, kArchiveErrorMessage);
-        return false;
-    }
-    if (!information.isEmpty()) Platform::messages().information(parent, information);
-    return true;
+    });
+    if (done && !information.isEmpty()) Platform::messages().information(parent, information);
+    return done;
 }

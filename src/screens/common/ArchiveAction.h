@@ -3,10 +3,12 @@
 // anywhere in it ends the action and shows the archive error; what the
 // action already changed on screen stays.
 
+#include "Platform.h"
 #include "archive/RecordArchive.h"
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -22,3 +24,10 @@ enum class ArchiveAccess { Read, Write };
 // is told so instead of being shown the archive error.
 bool archiveAction(QWidget* parent, const QString& path, int recordSize, ArchiveAccess access,
                    const std::function<QString(TRecordArchive&)>& work);
+
+// The same guard for work that opens its archives itself (a whole-archive
+// search and its double click): the busy wait is shown, and an archive
+// failure is told in a box of `errorBox`, or not at all when it is nullopt.
+// Returns false when the archive failed.
+bool guardArchive(QWidget* parent, std::optional<Messages::Kind> errorBox,
+                  const std::function<void()>& work);

@@ -211,12 +211,14 @@ QWidget* withHighlight(QWidget* box, const QString& effName) {
 }
 
 void enterChain(QWidget* form, const QStringList& order) {
-    for (qsizetype i = 0; i < order.size(); ++i) {
-        QWidget* box = child<QWidget>(form, order[i]);
-        QWidget* next = child<QWidget>(form, order[(i + 1) % order.size()]);
-        // A drop-down holds the focus for its line and sees its keys first.
-        box->installEventFilter(new EnterChain(box, next));
-    }
+    for (qsizetype i = 0; i < order.size(); ++i)
+        enterMoves(form, order[i], order[(i + 1) % order.size()]);
+}
+
+void enterMoves(QWidget* form, const QString& from, const QString& to) {
+    // A drop-down holds the focus for its line and sees its keys first.
+    QWidget* box = child<QWidget>(form, from);
+    box->installEventFilter(new EnterChain(box, child<QWidget>(form, to)));
 }
 
 void hints(QWidget* form, QLabel* line, const std::vector<std::pair<QString, QString>>& table,

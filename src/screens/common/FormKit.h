@@ -52,6 +52,9 @@ QComboBox* dropDown(QWidget* parent, const QString& name, const QStringList& cod
 // Enter in each named box moves the focus to the next; the last goes back
 // to the first. Names not found on `form` are a programming error.
 void enterChain(QWidget* form, const QStringList& order);
+// Enter in the box `from` moves the focus to `to` (a keyword box to its
+// button), and does nothing else.
+void enterMoves(QWidget* form, const QString& from, const QString& to);
 
 // Moving the mouse over each named element writes its hint into `line`;
 // moving over `form` itself or one of `backgrounds` empties it.

@@ -1,0 +1,33 @@
+#include "FieldCaptions.h"
+
+#include <QHash>
+
+namespace {
+
+// Slot fields are listed by their name without the two-digit slot number,
+// with %1 where the number goes.
+const QHash<QString, QString>& captions() {
+    static const QHash<QString, QString> table = {
+        {"Nome", "Nome tabella turni:"},
+        {"Data", "Data:"},
+        {"Periodo", "Periodo validità:"},
+        {"Sede", "Sede operativa:"},
+        {"Disposizioni", "Disposizioni organizzative:"},
+        {"Annotazioni", "Annotazioni:"},
+        {"Lavoratore", "Turnista %1:"},
+        {"Attivita", "Attività da svolgere %1:"},
+    };
+    return table;
+}
+
+} // namespace
+
+QString filterCaption(const QString& field) {
+    if (const auto it = captions().constFind(field); it != captions().constEnd()) return *it;
+    bool isSlot = false;
+    const int slot = field.right(2).toInt(&isSlot);
+    const auto it = captions().constFind(field.chopped(2));
+    if (!isSlot || field.size() < 3 || it == captions().constEnd())
+        qFatal("no caption for the field %s", qPrintable(field));
+    return it->arg(slot);
+}

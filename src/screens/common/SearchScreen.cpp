@@ -1,0 +1,300 @@
+#include "SearchScreen.h"
+
+#include "ArchiveAction.h"
+#include "FieldCaptions.h"
+#include "FormKit.h"
+#include "Platform.h"
+#include "ResultList.h"
+#include "Routes.h"
+#include "archive/RecordArchive.h"
+#include "archive/Text.h"
+#include "domain/ArchiveSearch.h"
+#include "domain/FilterRule.h"
+#include "reports/ListReport.h"
+#include "reports/Printing.h"
+
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+const char* const kFilterHelp[][2] = {
+    {"lblRigo04", "Immettere nei campi prescelti una o più parole consecutive presenti nelle "
+                  "schede da trovare e premere il pulsante Cerca."},
+    {"lblRigo05", "Lasciare in bianco tutti gli altri campi."},
+    {"lblRigo06", "Per ogni ricerca è possibile utilizzare uno o più campi contemporaneamente."},
+};
+const char* const kResultHelp[][2] = {
+    {"lblRigo01", "Immettere una o più parole consecutive presenti nella scheda in elenco da "
+                  "cercare e premere il pulsante Trova."},
+    {"lblRigo02", "Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, "
+                  "fare di nuovo clic su Trova."},
+    {"lblRigo03", "Per richiamare i dati di una scheda, selezionarla con un doppio clic."},
+};
+
+QString text(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+// The instruction lines at the top of a panel.
+void addHelp(QWidget* panel, QVBoxLayout* layout, const char* const (&lines)[3][2]) {
+    auto* help = new QVBoxLayout;
+    help->setSpacing(2);
+    for (const auto& [name, line] : lines) {
+        QLabel* l = FormKit::label(panel, text(name), text(line));
+        l->setWordWrap(true);
+        help->addWidget(l);
+    }
+    layout->addLayout(help);
+    layout->addSpacing(6);
+}
+
+QPushButton* button(QWidget* parent, const char* name, const char* caption, const char* icon) {
+    auto* b = new QPushButton(FormKit::icon(text(icon)), text(caption), parent);
+    b->setObjectName(text(name));
+    b->setMinimumWidth(110);
+    return b;
+}
+
+// Enter on a line of the list does what a double click does, for a user
+// who works with the keyboard.
+class EnterOnLine : public QObject {
+  public:
+    EnterOnLine(QListWidget* list, std::function<void()> act)
+        : QObject(list), list_(list), act_(std::move(act)) {
+        list->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+        if (list_->currentItem()) act_();
+        return true;
+    }
+
+  private:
+    QListWidget* list_;
+    std::function<void()> act_;
+};
+
+} // namespace
+
+QString SearchTexts::found(qsizetype count) {
+    return QStringLiteral("Il presente riepilogo contiene %1 schede.").arg(count);
+}
+
+SearchScreen::SearchScreen(const Spec& spec, QWidget* parent) : QDialog(parent), spec_(spec) {
+    setObjectName(spec.name);
+    setWindowTitle(spec.caption);
+    setModal(true);
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(14, 14, 14, 14);
+    page->addWidget(buildFilterPanel(), 1);
+    page->addWidget(buildResultPanel(), 1);
+    lblConta_ = FormKit::hiddenLabel(this, QStringLiteral("lblConta"));
+    lblMemory_ = FormKit::hiddenLabel(this, QStringLiteral("lblMemory"));
+    setMinimumSize(760, 560);
+    // Most of the screen, so a line shows up to its notes, but not a wide
+    // screen's whole width.
+    const QRect screen = QGuiApplication::primaryScreen()
+                             ? QGuiApplication::primaryScreen()->availableGeometry()
+                             : QRect(0, 0, 1366, 768);
+    resize(std::clamp(screen.width() * 4 / 5, 760, 1440),
+           std::clamp(screen.height() * 17 / 20, 560, 860));
+
+    FormKit::onClick(this, QStringLiteral("btnCerca"), [this] { btnCercaClick(); });
+    FormKit::onClick(this, QStringLiteral("btnAnnulla"), [this] { close(); });
+    FormKit::onClick(this, QStringLiteral("btnTrova"), [this] { btnTrovaClick(); });
+    FormKit::onClick(this, QStringLiteral("btnStampa"), [this] { btnStampaClick(); });
+    FormKit::onClick(this, QStringLiteral("btnChiudi"), [this] { close(); });
+    connect(lstRecords_, &QListWidget::itemDoubleClicked, this, [this] { lstRecordsDblClick(); });
+    new EnterOnLine(lstRecords_, [this] { lstRecordsDblClick(); });
+}
+
+QWidget* SearchScreen::buildFilterPanel() {
+    panAvvio_ = FormKit::panel(this, QStringLiteral("panAvvio"));
+    auto* layout = new QVBoxLayout(panAvvio_);
+    layout->setContentsMargins(18, 14, 18, 14);
+    addHelp(panAvvio_, layout, kFilterHelp);
+
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(2);
+    grid->setColumnMinimumWidth(1, 460);
+    QStringList chain;
+    for (const QString& field : spec_.search.filterFields) {
+        const int row = static_cast<int>(boxes_.size());
+        QLineEdit* box = FormKit::edit(panAvvio_, QStringLiteral("txt") + field,
+                                       requireField(*spec_.search.layout, field).capacity);
+        boxes_.push_back(box);
+        chain << box->objectName();
+        QLabel* label =
+            FormKit::label(panAvvio_, QStringLiteral("lblCampo%1").arg(row + 1, 3, 10, QChar(u'0')),
+                           filterCaption(field));
+        label->setBuddy(box);
+        grid->addWidget(label, row, 0, Qt::AlignRight | Qt::AlignVCenter);
+        grid->addWidget(FormKit::withHighlight(box, QStringLiteral("eff") + field), row, 1);
+    }
+    // The boxes in the middle of the panel, not stretched across a wide
+    // screen: the texts typed are a few words.
+    auto* centred = new QHBoxLayout;
+    centred->addStretch(1);
+    centred->addLayout(grid, 5);
+    centred->addStretch(1);
+    layout->addStretch(1);
+    layout->addLayout(centred);
+    layout->addStretch(2);
+    FormKit::enterChain(this, chain);
+
+    lblAttendere_ = FormKit::hiddenLabel(panAvvio_, QStringLiteral("lblAttendere"),
+                                         QStringLiteral("Ricerca schede in corso. Attendere..."));
+    lblAttendere_->setStyleSheet(QStringLiteral("font-weight: bold; color: #8a5a00;"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(lblAttendere_);
+    buttons->addStretch();
+    buttons->addWidget(button(panAvvio_, "btnCerca", "Cerca", "edit-find"));
+    buttons->addWidget(button(panAvvio_, "btnAnnulla", "Chiudi", "application-exit"));
+    layout->addLayout(buttons);
+    return panAvvio_;
+}
+
+QWidget* SearchScreen::buildResultPanel() {
+    panContainer_ = FormKit::panel(this, QStringLiteral("panContainer"));
+    panContainer_->hide();
+    auto* layout = new QVBoxLayout(panContainer_);
+    layout->setContentsMargins(18, 14, 18, 14);
+    addHelp(panContainer_, layout, kResultHelp);
+
+    lstRecords_ = ResultList::create(panContainer_, QStringLiteral("lstRecords"));
+    layout->addWidget(lstRecords_, 1);
+    lblTrovate_ = FormKit::label(panContainer_, QStringLiteral("lblTrovate"), QString());
+    lblTrovate_->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    layout->addWidget(lblTrovate_);
+    layout->addSpacing(4);
+
+    auto* row = new QHBoxLayout;
+    txtTrova_ = FormKit::edit(panContainer_, QStringLiteral("txtTrova"), 255);
+    txtTrova_->setMinimumWidth(320);
+    row->addWidget(txtTrova_);
+    row->addWidget(button(panContainer_, "btnTrova", "Trova", "edit-find"));
+    row->addStretch();
+    row->addWidget(button(panContainer_, "btnStampa", "Stampa", "document-print"));
+    row->addWidget(button(panContainer_, "btnChiudi", "Chiudi", "application-exit"));
+    layout->addLayout(row);
+    FormKit::enterMoves(this, QStringLiteral("txtTrova"), QStringLiteral("btnTrova"));
+    return panContainer_;
+}
+
+void SearchScreen::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    finder_.forget();
+    txtTrova_->clear();
+    lstRecords_->setCurrentRow(0);
+    boxes_.front()->setFocus(Qt::OtherFocusReason);
+}
+
+void SearchScreen::done(int result) {
+    lstRecords_->clear();
+    lblAttendere_->hide();
+    QDialog::done(result);
+}
+
+void SearchScreen::btnCercaClick() {
+    std::vector<SearchFilter> filters;
+    QStringList typed;
+    for (std::size_t i = 0; i < boxes_.size(); ++i) {
+        typed << boxes_[i]->text();
+        filters.push_back({typed.back(), spec_.search.filterFields[static_cast<qsizetype>(i)]});
+    }
+    lblConta_->setText(QString::number(filtersInUse(typed)));
+
+    lblAttendere_->show();
+    lblAttendere_->repaint();
+    std::vector<FoundLine> found;
+    const bool searched = guardArchive(this, Messages::Kind::Plain, [&] {
+        found = searchArchive(spec_.archivePath(), *spec_.search.layout, filters, spec_.search.line,
+                              MissingArchive::CreateEmpty);
+    });
+    lblAttendere_->hide();
+    if (!searched) return;
+
+    QStringList lines;
+    lines.reserve(static_cast<qsizetype>(found.size()));
+    for (const FoundLine& l : found)
+        lines << l.text;
+    ResultList::fill(lstRecords_, lines);
+    lblTrovate_->setText(SearchTexts::found(lines.size()));
+    panAvvio_->hide();
+    panContainer_->show();
+    txtTrova_->clear();
+    txtTrova_->setFocus(Qt::OtherFocusReason);
+}
+
+void SearchScreen::btnTrovaClick() {
+    const QStringList lines = ResultList::lines(lstRecords_);
+    if (lines.isEmpty()) {
+        Platform::messages().plain(this, SearchTexts::kEmptyList);
+        return;
+    }
+    if (lstRecords_->currentRow() < 0) lstRecords_->setCurrentRow(0);
+    if (const auto row = finder_.next(lines, lstRecords_->currentRow(), txtTrova_->text()))
+        lstRecords_->setCurrentRow(static_cast<int>(*row));
+}
+
+void SearchScreen::btnStampaClick() {
+    report::Report list = report::ListReport::create();
+    report::ListReport::fill(list, spec_.listTitle, ResultList::lines(lstRecords_));
+    list.prepare();
+    report::print(list, this);
+}
+
+std::vector<std::pair<TRecord, qint64>> SearchScreen::recordsBehind(const QString& line) const {
+    const QString path = spec_.archivePath();
+    const TRecordLayout& layout = *spec_.search.layout;
+    const std::vector<qint64> numbers =
+        recordsWithLine(path, layout, spec_.search.line, line, MissingArchive::CreateEmpty);
+    std::vector<std::pair<TRecord, qint64>> records;
+    if (numbers.empty()) return records;
+    TRecordArchive archive(layout.size());
+    archive.open(path, TRecordArchive::Mode::ReadOrCreate);
+    QByteArray bytes(layout.size(), '\0');
+    for (qint64 number : numbers) {
+        archive.seek(number - 1);
+        archive.read(bytes);
+        TRecord record(layout);
+        record.assign(bytes.constData());
+        records.emplace_back(std::move(record), number);
+    }
+    archive.close();
+    return records;
+}
+
+void SearchScreen::lstRecordsDblClick() {
+    const QListWidgetItem* chosen = lstRecords_->currentItem();
+    const Routes::RecordReceiver* route =
+        Routes::recordReceiver(spec_.name, vtext::trimmed(lblMemory_->text()));
+    if (!chosen || !route) {
+        reject();
+        return;
+    }
+    // A copy: a receiver may register routes of its own.
+    const Routes::RecordReceiver receive = *route;
+    std::vector<std::pair<TRecord, qint64>> records;
+    guardArchive(this, std::nullopt, [&] { records = recordsBehind(chosen->text()); });
+    for (const auto& [record, number] : records)
+        receive(record, number);
+    if (records.empty())
+        reject();
+    else
+        accept();
+}

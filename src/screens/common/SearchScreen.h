@@ -1,0 +1,78 @@
+#pragma once
+// The search screen every archive has. Its filter panel takes partial texts
+// for some record fields; "Cerca" lists every record they all occur in, one
+// line a record in list order; "Trova" jumps inside the list by a keyword;
+// "Stampa" prints the list; a double click (or Enter on a line) hands the
+// records behind the line to the screen that opened this one, through the
+// receiver registered for the routing tag in lblMemory. A concrete search
+// screen is its table: names, the search it runs, archive and list title.
+
+#include "archive/Record.h"
+#include "domain/KeywordFind.h"
+#include "domain/SearchTables.h"
+
+#include <QDialog>
+
+#include <utility>
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+
+class SearchScreen : public QDialog {
+    Q_OBJECT
+  public:
+    struct Spec {
+        QString name; // the screen's name (ScreenName)
+        QString caption;
+        // The record fields of the filter boxes, the line format and the
+        // record layout, which the command line searches with too. Each
+        // field has a box txt<field> under its caption (FieldCaptions.h)
+        // and a highlight eff<field>.
+        const SearchTable& search;
+        QString listTitle;        // the title of the printed list
+        QString (*archivePath)(); // asked at each search and double click
+    };
+
+    // Searches the archive with the filters and shows the result panel.
+    void btnCercaClick();
+    // Selects the next line holding the keyword of txtTrova.
+    void btnTrovaClick();
+    // Prints the list with its title.
+    void btnStampaClick();
+    // Hands every record whose line is the selected one to the receiver of
+    // the routing tag, in archive order, then closes the screen.
+    void lstRecordsDblClick();
+
+    void done(int result) override;
+
+  protected:
+    SearchScreen(const Spec& spec, QWidget* parent);
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    QWidget* buildFilterPanel();
+    QWidget* buildResultPanel();
+    // The records behind `line`, read before anything is handed over.
+    std::vector<std::pair<TRecord, qint64>> recordsBehind(const QString& line) const;
+
+    const Spec spec_;
+    std::vector<QLineEdit*> boxes_;
+    QWidget* panAvvio_ = nullptr;
+    QWidget* panContainer_ = nullptr;
+    QListWidget* lstRecords_ = nullptr;
+    QLineEdit* txtTrova_ = nullptr;
+    QLabel* lblTrovate_ = nullptr;
+    QLabel* lblAttendere_ = nullptr;
+    QLabel* lblConta_ = nullptr;
+    QLabel* lblMemory_ = nullptr;
+    KeywordFinder finder_;
+};
+
+namespace SearchTexts {
+inline const QString kEmptyList =
+    QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce.");
+// "Il presente riepilogo contiene N schede."
+QString found(qsizetype count);
+} // namespace SearchTexts
