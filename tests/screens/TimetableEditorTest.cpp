@@ -4,8 +4,10 @@
 #include "screens/common/RecordEditor.h"
 #include "screens/common/Routes.h"
 #include "screens/common/ScreenNames.h"
+#include "screens/common/SearchScreen.h"
 
 #include <QApplication>
+#include <QListWidget>
 #include <QTest>
 
 namespace {
@@ -139,6 +141,41 @@ TEST_F(TimetableEditor, APickedTemplateImportsIntoTheDailyEditorOnlyWhatItHas) {
     EXPECT_EQ(control<QLabel>("TfrmOrari", "lblFile01")->text(), "orario.pdf");
     EXPECT_EQ(control<QLabel>("TfrmOrari", "lblPosizione")->text(), "9");
     EXPECT_EQ(Routes::recordReceiver(ScreenName::kTrovaOrari, "settimanale"), nullptr);
+}
+
+// The whole way through the screens: the daily editor's import button
+// opens the timetable picker, whose double click fills the daily table; the
+// timetable editor's and the daily editor's Trova open their searches.
+TEST_F(TimetableEditor, SearchAndPickScreensOpenFromTheirButtons) {
+    appendRecords(path("Orari.pro"), TRecordLayout::timetables(),
+                  {{{"Nome", "Inverno"}, {"Sede", "Centro"}, {"Inizio03", "14:00"}},
+                   {{"Nome", "Estate"}, {"Sede", "Lido"}, {"Inizio03", "09:00"}}});
+    auto pickSecondLine = [](QDialog& d) {
+        auto* search = qobject_cast<SearchScreen*>(&d);
+        ASSERT_TRUE(search);
+        search->btnCercaClick();
+        d.findChild<QListWidget*>("lstRecords")->setCurrentRow(1); // sorted: Estate, Inverno
+        search->lstRecordsDblClick();
+    };
+    QWidget* daily = screen("TfrmTurni");
+    control<QLabel>("TfrmTurni", "lblFile")->setText(path("2024.ore"));
+    modal->scripts.push_back(pickSecondLine);
+    click("TfrmTurni", "impNome");
+    EXPECT_EQ(modal->shownScreens.back(), "TfrmTrovaOrari");
+    EXPECT_EQ(control("TfrmTurni", "txtNome")->text(), "Inverno");
+    EXPECT_EQ(control("TfrmTurni", "txtInizio03")->text(), "14:00");
+    EXPECT_EQ(control<QLabel>("TfrmTurni", "lblPosizione")->text(), "");
+
+    modal->scripts.push_back(pickSecondLine);
+    click("TfrmOrari", "btnTrova");
+    EXPECT_EQ(box("txtNome")->text(), "Inverno");
+    EXPECT_EQ(control<QLabel>("TfrmOrari", "lblPosizione")->text(), "1");
+
+    modal->scripts.push_back(
+        [](QDialog& d) { EXPECT_EQ(d.findChild<QLabel*>("lblMemory")->text(), "turni"); });
+    click("TfrmTurni", "btnTrova");
+    EXPECT_EQ(modal->shownScreens.back(), "TfrmTrovaTurni");
+    Q_UNUSED(daily);
 }
 
 } // namespace

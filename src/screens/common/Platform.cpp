@@ -3,6 +3,7 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -114,4 +115,11 @@ void Platform::install(std::unique_ptr<FileChooser> c) {
 
 int showModal(QDialog& dialog) {
     return Platform::modal().exec(dialog);
+}
+
+bool openWithTag(QDialog& dialog, const QString& tag) {
+    auto* memory = dialog.findChild<QLabel*>(QStringLiteral("lblMemory"));
+    if (!memory) qFatal("%s has no lblMemory", qPrintable(dialog.objectName()));
+    memory->setText(tag);
+    return showModal(dialog) == QDialog::Accepted;
 }

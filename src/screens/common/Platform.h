@@ -70,3 +70,6 @@ void install(std::unique_ptr<FileChooser> chooser);
 
 // Shows a per-use modal screen through the modal seam.
 int showModal(QDialog& dialog);
+// Writes the routing tag into the screen's lblMemory, then shows it; true
+// when the screen ended accepted (it delivered something).
+bool openWithTag(QDialog& dialog, const QString& tag);

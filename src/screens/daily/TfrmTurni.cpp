@@ -2,12 +2,14 @@
 
 #include "TfrmAnteprimaTurno.h"
 #include "TfrmStampaTurno.h"
+#include "TfrmTrovaTurni.h"
 #include "archive/Text.h"
 #include "screens/common/FormKit.h"
 #include "screens/common/Platform.h"
 #include "screens/common/Routes.h"
 #include "screens/common/ScreenNames.h"
 #include "screens/common/TfrmCalendario.h"
+#include "screens/timetables/TfrmTrovaOrari.h"
 
 namespace {
 
@@ -55,8 +57,7 @@ const RecordEditor::Spec& spec() {
                          "si riferiscono i turni di lavoro.")}},
         QStringLiteral("txtNome"),
         {},
-        {QStringLiteral("btnTrova"), QStringLiteral("btnAllega"), QStringLiteral("btnEsporta"),
-         QStringLiteral("btnGuida")},
+        {QStringLiteral("btnAllega"), QStringLiteral("btnEsporta"), QStringLiteral("btnGuida")},
     };
     return s;
 }
@@ -68,7 +69,6 @@ TfrmTurni::TfrmTurni(QWidget* parent) : RecordEditor(TRecordLayout::daily(), spe
     body()->addWidget(builder().slotGrid(QStringLiteral("shpSez02"), kSlotColumns), 1);
     body()->addWidget(builder().fieldGrid(QStringLiteral("shpSez03"), kNotes));
     FormKit::hiddenLabel(this, QStringLiteral("lblFile"));
-    FormKit::child<QWidget>(this, QStringLiteral("impNome"))->setEnabled(false);
     for (int slot = 1; slot <= kSlots; ++slot)
         FormKit::child<QWidget>(this, QStringLiteral("impLavoratore") + slotSuffix(slot))
             ->setEnabled(false);
@@ -95,6 +95,14 @@ TfrmTurni::TfrmTurni(QWidget* parent) : RecordEditor(TRecordLayout::daily(), spe
     Routes::addRecordReceiver(
         ScreenName::kTrovaOrari, QStringLiteral("turni"), this,
         [this](const TRecord& r, qint64) { importFields(r, importedFields()); });
+    FormKit::onClick(this, QStringLiteral("btnTrova"), [this] {
+        TfrmTrovaTurni search(this);
+        openWithTag(search, QStringLiteral("turni"));
+    });
+    FormKit::onClick(this, QStringLiteral("impNome"), [this] {
+        TfrmTrovaOrari picker(this);
+        openWithTag(picker, QStringLiteral("turni"));
+    });
     FormKit::onClick(this, QStringLiteral("btnStampa"), [this] { btnStampaClick(); });
     FormKit::onClick(this, QStringLiteral("btnAnteprima"), [this] { btnAnteprimaClick(); });
 }
@@ -105,8 +113,7 @@ QString TfrmTurni::archivePath() const {
 
 bool TfrmTurni::impDataClick() {
     TfrmCalendario picker(this);
-    FormKit::child<QLabel>(&picker, QStringLiteral("lblMemory"))->setText(QStringLiteral("turni"));
-    return showModal(picker) == QDialog::Accepted;
+    return openWithTag(picker, QStringLiteral("turni"));
 }
 
 void TfrmTurni::btnStampaClick() {

@@ -1,5 +1,8 @@
 #include "TfrmOrari.h"
 
+#include "TfrmTrovaOrari.h"
+#include "screens/common/FormKit.h"
+
 #include "domain/ArchiveKinds.h"
 #include "domain/Environment.h"
 #include "screens/common/Routes.h"
@@ -31,8 +34,8 @@ const RecordEditor::Spec& spec() {
         {{QStringLiteral("txtNome"), EditorTexts::kNameWarning}},
         QStringLiteral("txtNome"),
         {QStringLiteral("btnAnteprima")},
-        {QStringLiteral("btnTrova"), QStringLiteral("btnAllega"), QStringLiteral("btnStampa"),
-         QStringLiteral("btnEsporta"), QStringLiteral("btnGuida")},
+        {QStringLiteral("btnAllega"), QStringLiteral("btnStampa"), QStringLiteral("btnEsporta"),
+         QStringLiteral("btnGuida")},
     };
     return s;
 }
@@ -48,6 +51,10 @@ TfrmOrari::TfrmOrari(QWidget* parent) : RecordEditor(TRecordLayout::timetables()
     // screen.
     Routes::addRecordReceiver(ScreenName::kTrovaOrari, QStringLiteral("orari"), this,
                               [this](const TRecord& r, qint64 n) { showRecord(r, n); });
+    FormKit::onClick(this, QStringLiteral("btnTrova"), [this] {
+        TfrmTrovaOrari search(this);
+        openWithTag(search, QStringLiteral("orari"));
+    });
 }
 
 QString TfrmOrari::archivePath() const {
