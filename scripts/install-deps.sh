@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-translations-l10n libqt6svg6
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core adwaita-icon-theme
-  poppler-utils
+  poppler-utils clang-format
 )
 
 missing=()

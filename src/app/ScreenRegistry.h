@@ -7,7 +7,7 @@
 #include <vector>
 
 class ScreenSet {
-public:
+  public:
     // Creates every screen in registry order.
     ScreenSet();
     ~ScreenSet();
@@ -16,6 +16,6 @@ public:
     // Class names in the order they were created.
     QStringList order() const;
 
-private:
+  private:
     std::vector<std::unique_ptr<QWidget>> screens_;
 };

@@ -38,4 +38,3 @@ class TfrmPassword : public QWidget {
 // lblMemory), and the result is trimmed. Throws on a store that cannot be
 // read or a value that is not hexadecimal.
 QString readStoredPassword(QLabel* scratch);
-

@@ -22,8 +22,10 @@ QString load(const char* field, int capacity) {
     const auto* text = reinterpret_cast<const unsigned char*>(field + 1);
     int begin = 0;
     int end = length;
-    while (begin < end && text[begin] <= 32) ++begin;
-    while (end > begin && text[end - 1] <= 32) --end;
+    while (begin < end && text[begin] <= 32)
+        ++begin;
+    while (end > begin && text[end - 1] <= 32)
+        --end;
     return vtext::fromWin1252(field + 1 + begin, end - begin);
 }
 
