@@ -405,8 +405,14 @@ TEST_F(CliTest, FindPrintsTheLinesOfTheSearchScreenInListOrder) {
                            "  Periodo: " + QStringLiteral("ottobre - maggio").leftJustified(24) +
                            "  Sede: " + QStringLiteral("Sede di via Garibaldi").leftJustified(24) +
                            "  Note: Valido anche nei prefestivi";
+    // Surname and name share one column; the contact is cut at 14.
+    const QString anna = QStringLiteral("Bianchi Anna").leftJustified(28) +
+                         "  C.F. BNCNNA85M41F205X  Mans. " +
+                         QStringLiteral("Segreteria").leftJustified(24) +
+                         "  Tel. anna.bianchi@e  Note: Part-time verticale";
     const std::pair<QStringList, QStringList> cases[] = {
         {{"find", "daily", "--year", "2025"}, {alfa, beta}},
+        {{"find", "workers", "--Codice", "segr"}, {anna}},
         {{"find", "daily", "--year", "2025", "--Lavoratore02", "rossi"}, {beta}},
         {{"find", "daily", "--year", "2025", "--Sede", "CENTRO", "--Lavoratore01", "rossi"},
          {alfa}},

@@ -20,9 +20,32 @@ const QHash<QString, QString>& captions() {
     return table;
 }
 
+// The worker registry names its fields as the worker editor does.
+const QHash<QString, QString>& workerCaptions() {
+    static const QHash<QString, QString> table = {
+        {"Cognome", "Cognome:"},
+        {"Nome", "Nome:"},
+        {"Codice", "Mansione:"},
+        {"Categoria", "Categoria:"},
+        {"CodFisc", "Codice fiscale:"},
+        {"Iva", "Partita IVA:"},
+        {"Familiari", "Giorni e orari disponibilità:"},
+        {"Prodotti", "Equipaggiamento assegnato:"},
+        {"Acquisto", "Tipo contratto:"},
+        {"Note", "Note:"},
+    };
+    return table;
+}
+
 } // namespace
 
-QString filterCaption(const QString& field) {
+QString filterCaption(const TRecordLayout& layout, const QString& field) {
+    if (layout.kind() == QLatin1String("workers")) {
+        const auto it = workerCaptions().constFind(field);
+        if (it == workerCaptions().constEnd())
+            qFatal("no caption for the worker field %s", qPrintable(field));
+        return *it;
+    }
     if (const auto it = captions().constFind(field); it != captions().constEnd()) return *it;
     bool isSlot = false;
     const int slot = field.right(2).toInt(&isSlot);

@@ -130,20 +130,24 @@ QWidget* SearchScreen::buildFilterPanel() {
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(2);
-    grid->setColumnMinimumWidth(1, 460);
+    for (int c = 0; c < spec_.filterColumns; ++c)
+        grid->setColumnMinimumWidth(2 * c + 1, 460 / spec_.filterColumns);
     QStringList chain;
     for (const QString& field : spec_.search.filterFields) {
-        const int row = static_cast<int>(boxes_.size());
+        const int index = static_cast<int>(boxes_.size());
+        const int row = index / spec_.filterColumns;
+        const int column = 2 * (index % spec_.filterColumns);
         QLineEdit* box = FormKit::edit(panAvvio_, QStringLiteral("txt") + field,
                                        requireField(*spec_.search.layout, field).capacity);
         boxes_.push_back(box);
         chain << box->objectName();
-        QLabel* label =
-            FormKit::label(panAvvio_, QStringLiteral("lblCampo%1").arg(row + 1, 3, 10, QChar(u'0')),
-                           filterCaption(field));
+        QLabel* label = FormKit::label(
+            panAvvio_, QStringLiteral("lblCampo%1").arg(index + 1, 3, 10, QChar(u'0')),
+            filterCaption(*spec_.search.layout, field));
         label->setBuddy(box);
-        grid->addWidget(label, row, 0, Qt::AlignRight | Qt::AlignVCenter);
-        grid->addWidget(FormKit::withHighlight(box, QStringLiteral("eff") + field), row, 1);
+        grid->addWidget(label, row, column, Qt::AlignRight | Qt::AlignVCenter);
+        grid->addWidget(FormKit::withHighlight(box, QStringLiteral("eff") + field), row,
+                        column + 1);
     }
     // The boxes in the middle of the panel, not stretched across a wide
     // screen: the texts typed are a few words.

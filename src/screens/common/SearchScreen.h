@@ -33,6 +33,7 @@ class SearchScreen : public QDialog {
         const SearchTable& search;
         QString listTitle;        // the title of the printed list
         QString (*archivePath)(); // asked at each search and double click
+        int filterColumns = 1;    // the filter boxes, left to right on each row
     };
 
     // Searches the archive with the filters and shows the result panel.

@@ -10,6 +10,7 @@
 #include "screens/common/ScreenNames.h"
 #include "screens/common/TfrmCalendario.h"
 #include "screens/timetables/TfrmTrovaOrari.h"
+#include "screens/workers/TfrmTrovaIstruttori.h"
 
 namespace {
 
@@ -47,6 +48,15 @@ const QStringList& importedFields() {
     return fields;
 }
 
+// A picked worker joins the names already in the slot ("Cognome Nome",
+// after ", "); a box of blanks counts as empty.
+void addWorker(QLineEdit* workers, const TRecord& worker) {
+    const QString name =
+        vtext::trimmed(worker.text(u"Cognome")) + u' ' + vtext::trimmed(worker.text(u"Nome"));
+    const QString already = vtext::trimmed(workers->text());
+    workers->setText(already.isEmpty() ? name : already + QStringLiteral(", ") + name);
+}
+
 const RecordEditor::Spec& spec() {
     static const RecordEditor::Spec s = {
         ScreenName::kTurni,
@@ -69,9 +79,6 @@ TfrmTurni::TfrmTurni(QWidget* parent) : RecordEditor(TRecordLayout::daily(), spe
     body()->addWidget(builder().slotGrid(QStringLiteral("shpSez02"), kSlotColumns), 1);
     body()->addWidget(builder().fieldGrid(QStringLiteral("shpSez03"), kNotes));
     FormKit::hiddenLabel(this, QStringLiteral("lblFile"));
-    for (int slot = 1; slot <= kSlots; ++slot)
-        FormKit::child<QWidget>(this, QStringLiteral("impLavoratore") + slotSuffix(slot))
-            ->setEnabled(false);
     builder().dateBox(QStringLiteral("Data"), QStringLiteral("impData"),
                       [this] { return impDataClick(); });
 
@@ -103,6 +110,18 @@ TfrmTurni::TfrmTurni(QWidget* parent) : RecordEditor(TRecordLayout::daily(), spe
         TfrmTrovaOrari picker(this);
         openWithTag(picker, QStringLiteral("turni"));
     });
+    // Each slot's button picks a worker into that slot's workers box.
+    for (int slot = 1; slot <= kSlots; ++slot) {
+        const QString tag = QStringLiteral("turni_") + slotSuffix(slot);
+        auto* workers =
+            FormKit::child<QLineEdit>(this, QStringLiteral("txtLavoratore") + slotSuffix(slot));
+        Routes::addRecordReceiver(ScreenName::kTrovaIstruttori, tag, this,
+                                  [workers](const TRecord& r, qint64) { addWorker(workers, r); });
+        FormKit::onClick(this, QStringLiteral("impLavoratore") + slotSuffix(slot), [this, tag] {
+            TfrmTrovaIstruttori picker(this);
+            openWithTag(picker, tag);
+        });
+    }
     FormKit::onClick(this, QStringLiteral("btnStampa"), [this] { btnStampaClick(); });
     FormKit::onClick(this, QStringLiteral("btnAnteprima"), [this] { btnAnteprimaClick(); });
 }

@@ -1,5 +1,7 @@
 #include "TfrmIstruttori.h"
 
+#include "TfrmTrovaIstruttori.h"
+
 #include "archive/Text.h"
 #include "domain/ArchiveKinds.h"
 #include "domain/Environment.h"
@@ -191,9 +193,8 @@ const RecordEditor::Spec& spec() {
          {QStringLiteral("txtScadenza"), kScadenzaMissing}},
         QStringLiteral("txtCognome"),
         {QStringLiteral("btnDuplica")},
-        {QStringLiteral("btnTrova"), QStringLiteral("btnAllega"), QStringLiteral("btnStampa"),
-         QStringLiteral("btnAnteprima"), QStringLiteral("btnEsporta"), QStringLiteral("btnGuida"),
-         QStringLiteral("cmdScaduti")},
+        {QStringLiteral("btnAllega"), QStringLiteral("btnStampa"), QStringLiteral("btnAnteprima"),
+         QStringLiteral("btnEsporta"), QStringLiteral("btnGuida"), QStringLiteral("cmdScaduti")},
         {{"btnNuovo", "cmdNuovo"},
          {"btnSalva", "cmdSalva"},
          {"btnTrova", "cmdTrova"},
@@ -240,6 +241,10 @@ TfrmIstruttori::TfrmIstruttori(QWidget* parent)
         {"btnEmail", "Invia una e-mail all'indirizzo indicato."},
     });
     FormKit::onClick(this, QStringLiteral("btnEmail"), [this] { btnEmailClick(); });
+    FormKit::onClick(this, QStringLiteral("cmdTrova"), [this] {
+        TfrmTrovaIstruttori search(this);
+        openWithTag(search, QStringLiteral("istruttori"));
+    });
     // A worker chosen in the worker search comes back as the record on
     // screen.
     Routes::addRecordReceiver(ScreenName::kTrovaIstruttori, QStringLiteral("istruttori"), this,
