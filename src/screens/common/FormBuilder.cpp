@@ -43,7 +43,7 @@ QWidget* FormBuilder::cellBox(QWidget* parent, const FieldCell& c) {
 }
 
 QFrame* FormBuilder::fieldGrid(const QString& panel, std::span<const FieldCell> cells,
-                               const std::vector<int>& columnStretch) {
+                               const std::vector<int>& columnStretch, bool growRows) {
     QFrame* frame = FormKit::panel(form_, panel);
     auto* grid = new QGridLayout(frame);
     grid->setVerticalSpacing(0);
@@ -63,7 +63,15 @@ QFrame* FormBuilder::fieldGrid(const QString& panel, std::span<const FieldCell> 
                                    : static_cast<QBoxLayout*>(new QVBoxLayout);
         cell->setSpacing(c.labelBeside ? 8 : 0);
         cell->addWidget(caption);
-        cell->addLayout(line, 1);
+        if (growRows && !c.labelBeside) {
+            // The label stays on its box; the room a tall window gives goes
+            // below, the same in every row.
+            cell->addLayout(line);
+            cell->addStretch(1);
+            grid->setRowStretch(c.row, 1);
+        } else {
+            cell->addLayout(line, 1);
+        }
         grid->addLayout(cell, c.row, c.column, 1, c.span);
     }
     for (std::size_t i = 0; i < columnStretch.size(); ++i)

@@ -52,9 +52,10 @@ class FormBuilder {
     FormBuilder(QWidget* form, const TRecordLayout& layout);
 
     // A panel named `panel` holding the cells on a grid; `columnStretch`
-    // gives the share of width of each grid column.
+    // gives the share of width of each grid column. With `growRows` the rows
+    // share the height the panel is given.
     QFrame* fieldGrid(const QString& panel, std::span<const FieldCell> cells,
-                      const std::vector<int>& columnStretch = {});
+                      const std::vector<int>& columnStretch = {}, bool growRows = false);
     // A panel of `rows` rows under the column headings, numbered at the
     // left; extra height goes to the rows.
     QFrame* slotGrid(const QString& panel, std::span<const SlotColumn> columns, int rows = kSlots);

@@ -13,7 +13,7 @@
 #include "screens/common/ScreenNames.h"
 
 #include <QComboBox>
-#include <QHBoxLayout>
+#include <QGridLayout>
 
 namespace {
 
@@ -30,10 +30,11 @@ const QStringList kProvinces =
 constexpr auto kCentre = Qt::AlignCenter;
 constexpr auto kRight = Qt::AlignRight | Qt::AlignVCenter;
 
-// Identity and residence, availability, contacts and qualifications, bank
-// and payment data and notes, on a grid of four columns; in record order,
-// which is the Enter chain's.
-const FieldCell kPerson[] = {
+// One grid, so the rows of both sides line up: on the left, in four columns,
+// identity and residence, availability, contacts and qualifications, bank
+// and payment data and notes; on the right, in two, the identity document,
+// the job and the contract. In record order, which is the Enter chain's.
+const FieldCell kFields[] = {
     {.labelText = "Cognome:", .field = "Cognome", .row = 0, .column = 0, .span = 2},
     {.labelText = "Nome:", .field = "Nome", .row = 0, .column = 2, .span = 2},
     {.labelText = "Codice fiscale:",
@@ -125,48 +126,45 @@ const FieldCell kPerson[] = {
      .column = 2,
      .span = 2},
     {.labelText = "Note:", .field = "Note", .row = 12, .column = 0, .span = 4},
-};
-
-// The identity document, the job and the contract, on two columns.
-const FieldCell kContract[] = {
-    {.labelText = "Tipo di documento:", .field = "TipoDoc", .row = 0, .column = 0},
-    {.labelText = "Numero:", .field = "NumDoc", .row = 0, .column = 1},
-    {.labelText = "Ente di rilascio:", .field = "EnteRil", .row = 1, .column = 0, .span = 2},
-    {.labelText = "Data di rilascio:", .field = "DataRil", .row = 2, .column = 0, .align = kCentre},
-    {.labelText = "Data di scadenza:", .field = "DataSca", .row = 2, .column = 1, .align = kCentre},
-    {.labelText = "Mansione:", .field = "Codice", .row = 3, .column = 0},
-    {.labelText = "Categoria:", .field = "Categoria", .row = 3, .column = 1},
-    {.labelText = "Livello:", .field = "Zona", .row = 4, .column = 0},
-    {.labelText = "Tipo contratto:", .field = "Acquisto", .row = 4, .column = 1},
+    // Beyond the divider: the identity document, the job and the contract.
+    {.labelText = "Tipo di documento:", .field = "TipoDoc", .row = 0, .column = 5},
+    {.labelText = "Numero:", .field = "NumDoc", .row = 0, .column = 6},
+    {.labelText = "Ente di rilascio:", .field = "EnteRil", .row = 1, .column = 5, .span = 2},
+    {.labelText = "Data di rilascio:", .field = "DataRil", .row = 2, .column = 5, .align = kCentre},
+    {.labelText = "Data di scadenza:", .field = "DataSca", .row = 2, .column = 6, .align = kCentre},
+    {.labelText = "Mansione:", .field = "Codice", .row = 3, .column = 5},
+    {.labelText = "Categoria:", .field = "Categoria", .row = 3, .column = 6},
+    {.labelText = "Livello:", .field = "Zona", .row = 4, .column = 5},
+    {.labelText = "Tipo contratto:", .field = "Acquisto", .row = 4, .column = 6},
     {.labelText = "Data assunzione:",
      .field = "Decorrenza",
      .row = 5,
-     .column = 0,
+     .column = 5,
      .align = kCentre},
     {.labelText = "Prossima scadenza:",
      .field = "Scadenza",
      .row = 5,
-     .column = 1,
+     .column = 6,
      .align = kCentre},
     {.labelText = "Giorni di preavviso:",
      .field = "Preavviso",
      .row = 6,
-     .column = 0,
+     .column = 5,
      .input = InputRule::Digits,
      .align = kCentre},
     {.labelText = "Compenso totale: €",
      .field = "Totale",
      .row = 6,
-     .column = 1,
+     .column = 6,
      .input = InputRule::Amount,
      .align = kRight},
-    {.labelText = "Frazionamento:", .field = "Frazionamento", .row = 7, .column = 0},
+    {.labelText = "Frazionamento:", .field = "Frazionamento", .row = 7, .column = 5},
     // The instalment takes 15 characters, as the total does, though its field
     // holds more.
     {.labelText = "Importo rata: €",
      .field = "Rata",
      .row = 7,
-     .column = 1,
+     .column = 6,
      .maxLength = 15,
      .input = InputRule::Amount,
      .align = kRight},
@@ -222,14 +220,15 @@ QString text(const QWidget* form, const char* box) {
 
 TfrmIstruttori::TfrmIstruttori(QWidget* parent)
     : RecordEditor(TRecordLayout::workers(), spec(), parent) {
-    auto* columns = new QHBoxLayout;
-    columns->setSpacing(10);
-    columns->addWidget(builder().fieldGrid(QStringLiteral("shpSezione01"), kPerson, {1, 1, 1, 1}),
-                       3);
-    QFrame* contract = builder().fieldGrid(QStringLiteral("shpSezione02"), kContract, {1, 1});
-    columns->addWidget(contract, 2, Qt::AlignTop);
-    body()->addLayout(columns);
-    body()->addStretch(1);
+    QFrame* fields =
+        builder().fieldGrid(QStringLiteral("shpSezione01"), kFields, {4, 4, 4, 4, 0, 5, 5}, true);
+    // The divider between the two sides of the form.
+    auto* divider = new QFrame(fields);
+    divider->setObjectName(QStringLiteral("shpSepara01"));
+    divider->setFrameShape(QFrame::VLine);
+    divider->setFrameShadow(QFrame::Sunken);
+    static_cast<QGridLayout*>(fields->layout())->addWidget(divider, 0, 4, 13, 1);
+    body()->addWidget(fields, 1);
     for (const char* name : kChecks)
         FormKit::child<QWidget>(this, QString::fromLatin1(name))->setEnabled(false);
 
