@@ -12,6 +12,8 @@
 #include "screens/daily/TfrmTurni.h"
 #include "screens/timetables/TfrmOrari.h"
 #include "screens/timetables/TfrmTrovaOrari.h"
+#include "screens/weekly/TfrmSettimanale.h"
+#include "screens/weekly/TfrmTrovaSet.h"
 #include "screens/workers/TfrmIstruttori.h"
 #include "screens/workers/TfrmTrovaIstruttori.h"
 
@@ -39,6 +41,8 @@ const std::vector<Entry>& registry() {
         {[] { return new TfrmCalendario; }, false},      //
         {[] { return new TfrmTrovaTurni; }, false},      //
         {[] { return new TfrmStampaTurno; }, false},     //
+        {[] { return new TfrmSettimanale; }, true},      // the weekly shift tables
+        {[] { return new TfrmTrovaSet; }, false},        //
         {[] { return new TfrmAnteprimaTurno; }, false},  //
     };
     return table;

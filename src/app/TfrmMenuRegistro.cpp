@@ -4,6 +4,7 @@
 #include "domain/YearlyArchive.h"
 #include "screens/common/FormKit.h"
 #include "screens/common/Platform.h"
+#include "screens/common/ScreenNames.h"
 #include "screens/common/Screens.h"
 
 #include <QCloseEvent>
@@ -46,7 +47,7 @@ const YearBox kBoxes[] = {
     {"shpFatture", "intAnnoFatture", "Programmazione turni giornaliera:", "titAnnoFatture",
      "txtAnnoFatture", "btnApriFatture", true},
     {"shpAnnoSet", "intAnnoRiepStats", "Programmazione turni settimanale:", "Label1", "txtAnnoSet",
-     "btnApriAnnoSet", false},
+     "btnApriAnnoSet", true},
 };
 
 QString s(const char* text) {
@@ -156,12 +157,11 @@ void TfrmMenuRegistro::openYear(QLineEdit* year, const QString& editor, ShiftCal
 }
 
 void TfrmMenuRegistro::btnApriFattureClick() {
-    openYear(txtAnnoFatture_, QStringLiteral("TfrmTurni"), ShiftCalendar::Daily,
-             QStringLiteral("registro"));
+    openYear(txtAnnoFatture_, ScreenName::kTurni, ShiftCalendar::Daily, QStringLiteral("registro"));
 }
 
 void TfrmMenuRegistro::btnApriAnnoSetClick() {
-    openYear(txtAnnoSet_, QStringLiteral("TfrmSettimanale"), ShiftCalendar::Weekly,
+    openYear(txtAnnoSet_, ScreenName::kSettimanale, ShiftCalendar::Weekly,
              QStringLiteral("settimanale"));
 }
 
@@ -169,9 +169,9 @@ void TfrmMenuRegistro::closeEvent(QCloseEvent* event) {
     event->accept();
     const QString tag = vtext::trimmed(lblMemory_->text());
     if (tag == QLatin1String("avvio"))
-        Screens::handOver(this, QStringLiteral("TfrmAvvio"));
+        Screens::handOver(this, ScreenName::kAvvio);
     else if (tag == QLatin1String("registro"))
-        Screens::handOver(this, QStringLiteral("TfrmTurni"));
+        Screens::handOver(this, ScreenName::kTurni);
     else if (tag == QLatin1String("settimanale"))
-        Screens::handOver(this, QStringLiteral("TfrmSettimanale"));
+        Screens::handOver(this, ScreenName::kSettimanale);
 }

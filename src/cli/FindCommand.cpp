@@ -1,4 +1,4 @@
-// find daily|timetables|workers [--year YYYY] [--FIELD TEXT]...: the search of the
+// find daily|weekly|timetables|workers [--year YYYY] [--FIELD TEXT]...: the search of the
 // program's search screen, with the same filters matched by the same rule,
 // printing the result lines in list order. Only reads: a missing archive
 // lists nothing and is left missing.
@@ -16,8 +16,9 @@ namespace cli {
 
 namespace {
 
-const QString kUsage = QStringLiteral("usage: velmora-cli [--folder DIR] find "
-                                      "daily|timetables|workers [--year YYYY] [--FIELD TEXT]...");
+const QString kUsage =
+    QStringLiteral("usage: velmora-cli [--folder DIR] find "
+                   "daily|weekly|timetables|workers [--year YYYY] [--FIELD TEXT]...");
 
 struct Searched {
     const char* name;
@@ -28,6 +29,7 @@ struct Searched {
 
 const Searched kSearches[] = {
     {"daily", dailySearch, true, ".ore"},
+    {"weekly", weeklySearch, true, ".set"},
     {"timetables", timetableSearch, false, "Orari.pro"},
     {"workers", workerSearch, false, "Dipendenti.pro"},
 };
@@ -39,7 +41,8 @@ const Searched kSearches[] = {
 const Searched& searched(const QString& name) {
     for (const Searched& s : kSearches)
         if (name == QLatin1String(s.name)) return s;
-    usageError(QStringLiteral("unknown search '%1' (daily, timetables or workers)").arg(name));
+    usageError(
+        QStringLiteral("unknown search '%1' (daily, weekly, timetables or workers)").arg(name));
 }
 
 } // namespace

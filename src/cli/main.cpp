@@ -50,11 +50,11 @@ const Command kCommands[] = {
      "IBAN or card number; exit 0 valid, 1 wrong, 2 not checked (wrong length,\n"
      "empty)",
      2, 2, true, cli::runCheck, nullptr},
-    {"find", "daily|timetables|workers [--year YYYY] [--FIELD TEXT]...",
+    {"find", "daily|weekly|timetables|workers [--year YYYY] [--FIELD TEXT]...",
      "print the lines the search screen lists, in its order: every record in\n"
      "which each TEXT occurs in its FIELD (A to Z in any case); the FIELDs are\n"
      "the record fields of the screen's filters (--Nome, --Sede, --Attivita01...);\n"
-     "--year is required for daily",
+     "--year is required for daily and weekly",
      1, 99, true, cli::runFind, nullptr},
 };
 

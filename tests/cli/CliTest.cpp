@@ -281,7 +281,7 @@ TEST_F(CliTest, HelpListsTheCommands) {
     EXPECT_TRUE(r.out.contains("dump FILE")) << r.out.toStdString();
     EXPECT_TRUE(r.out.contains("verify FILE")) << r.out.toStdString();
     EXPECT_TRUE(r.out.contains("check codfisc|iva|iban|carta VALUE")) << r.out.toStdString();
-    EXPECT_TRUE(r.out.contains("find daily|timetables")) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains("find daily|weekly|timetables|workers")) << r.out.toStdString();
 }
 
 TEST(CliCheck, PrintsTheDialogMessageAndExitsByTheOutcome) {
@@ -413,6 +413,10 @@ TEST_F(CliTest, FindPrintsTheLinesOfTheSearchScreenInListOrder) {
     const std::pair<QStringList, QStringList> cases[] = {
         {{"find", "daily", "--year", "2025"}, {alfa, beta}},
         {{"find", "workers", "--Codice", "segr"}, {anna}},
+        {{"find", "weekly", "--year", "2024", "--DataInizio", "04/03"},
+         {QStringLiteral("Settimana 10").leftJustified(30) + "  Da: 04/03/2024  A: 10/03/2024" +
+          "  Sede: " + QStringLiteral("Palestra comunale").leftJustified(30) +
+          "  Note: Sabato chiuso per manutenzione"}},
         {{"find", "daily", "--year", "2025", "--Lavoratore02", "rossi"}, {beta}},
         {{"find", "daily", "--year", "2025", "--Sede", "CENTRO", "--Lavoratore01", "rossi"},
          {alfa}},
@@ -437,7 +441,8 @@ TEST_F(CliTest, FindPrintsTheLinesOfTheSearchScreenInListOrder) {
 TEST_F(CliTest, FindRefusesWhatItCannotSearch) {
     const QStringList cases[] = {
         {"find"},
-        {"find", "weekly"},
+        {"find", "weekly"}, // no year
+        {"find", "monthly", "--year", "2024"},
         {"find", "daily"},
         {"find", "daily", "--year", "24"},
         {"find", "daily", "--year", "2024", "--Foo", "x"},

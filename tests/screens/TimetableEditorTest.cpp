@@ -140,7 +140,26 @@ TEST_F(TimetableEditor, APickedTemplateImportsIntoTheDailyEditorOnlyWhatItHas) {
     EXPECT_EQ(box("txtPeriodo")->text(), "giugno - agosto");
     EXPECT_EQ(control<QLabel>("TfrmOrari", "lblFile01")->text(), "orario.pdf");
     EXPECT_EQ(control<QLabel>("TfrmOrari", "lblPosizione")->text(), "9");
-    EXPECT_EQ(Routes::recordReceiver(ScreenName::kTrovaOrari, "settimanale"), nullptr);
+
+    // Picked for the weekly editor ("settimanale"): no period, no activities.
+    control("TfrmSettimanale", "txtDataInizio")->setText("04/03/2024");
+    control("TfrmSettimanale", "txtLun01")->setText("Rossi Mario");
+    const auto* weekly = Routes::recordReceiver(ScreenName::kTrovaOrari, "settimanale");
+    ASSERT_NE(weekly, nullptr);
+    (*weekly)(t, 9);
+    const std::pair<const char*, const char*> week[] = {
+        {"txtNome", "Estate"},
+        {"txtSede", "Lido"},
+        {"txtDisposizioni", "Portare il badge"},
+        {"txtAnnotazioni", "Nessuna"},
+        {"txtInizio01", "08:00"},
+        {"txtFine01", "12:00"},
+        {"txtDataInizio", "04/03/2024"},
+        {"txtLun01", "Rossi Mario"},
+    };
+    for (const auto& [name, text] : week)
+        EXPECT_EQ(control("TfrmSettimanale", name)->text(), QString::fromUtf8(text)) << name;
+    EXPECT_EQ(screen("TfrmSettimanale")->findChild<QLineEdit*>("txtPeriodo"), nullptr);
 }
 
 // The whole way through the screens: the daily editor's import button

@@ -10,6 +10,8 @@ const QHash<QString, QString>& captions() {
     static const QHash<QString, QString> table = {
         {"Nome", "Nome tabella turni:"},
         {"Data", "Data:"},
+        {"DataInizio", "Data inizio:"},
+        {"DataFine", "Data fine:"},
         {"Periodo", "Periodo validità:"},
         {"Sede", "Sede operativa:"},
         {"Disposizioni", "Disposizioni organizzative:"},
