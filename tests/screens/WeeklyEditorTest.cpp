@@ -104,6 +104,20 @@ TEST_F(WeeklyEditor, TheWeeklySearchLoadsAChosenTable) {
     QStringList lines;
     modal->scripts.push_back([&](QDialog& d) {
         EXPECT_EQ(d.findChild<QLabel*>("lblMemory")->text(), "settimanale");
+        EXPECT_EQ(d.findChild<QLabel*>("lblTrovate")->text(),
+                  "Il presente elenco contiene 0 schede.");
+        // The filters walk by Enter in their own order.
+        QApplication::setActiveWindow(&d);
+        QStringList walked;
+        QWidget* at = d.findChild<QLineEdit*>("txtNome");
+        for (int i = 0; i < 6; ++i) {
+            walked << at->objectName();
+            at->setFocus();
+            QTest::keyClick(at, Qt::Key_Return);
+            at = d.focusWidget();
+        }
+        EXPECT_EQ(walked, QStringList({"txtNome", "txtSede", "txtDataInizio", "txtDataFine",
+                                       "txtDisposizioni", "txtAnnotazioni"}));
         d.findChild<QLineEdit*>("txtDataInizio")->setText("04/03");
         auto* search = qobject_cast<SearchScreen*>(&d);
         search->btnCercaClick();
@@ -119,6 +133,36 @@ TEST_F(WeeklyEditor, TheWeeklySearchLoadsAChosenTable) {
                                   "  Note: "}));
     EXPECT_EQ(box("txtGio03")->text(), "Bianchi");
     EXPECT_EQ(control<QLabel>("TfrmSettimanale", "lblPosizione")->text(), "1");
+}
+
+} // namespace
+
+namespace {
+
+// Bytes 722 to 842 of a weekly record belong to no field: an update keeps
+// what the record held there, a new record has zeros.
+TEST_F(WeeklyEditor, TheReservedBlockIsKeptOnUpdateAndZeroOnAppend) {
+    TRecord old(TRecordLayout::weekly());
+    old.setText(u"Nome", u"Con riservato");
+    old.bytes().replace(722, 121, QByteArray(121, '\x5a'));
+    {
+        TRecordArchive a(5841);
+        a.open(path("2024.set"));
+        a.write(old.bytes());
+        a.close();
+    }
+    editor->cmdPrimoClick();
+    box("txtDataInizio")->setText("04/03/2024");
+    box("txtDataFine")->setText("10/03/2024");
+    editor->btnSalvaClick(); // update of record 1
+    editor->btnDuplicaClick();
+    editor->btnSalvaClick(); // a new record 2
+    QFile f(path("2024.set"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    ASSERT_EQ(bytes.size(), 2 * 5841);
+    EXPECT_EQ(bytes.mid(722, 121), QByteArray(121, '\x5a'));
+    EXPECT_EQ(bytes.mid(5841 + 722, 121), QByteArray(121, '\0'));
 }
 
 } // namespace

@@ -135,6 +135,10 @@ void RecordEditor::btnSalvaClick() {
     if (!checkBeforeSave()) return;
     withArchive(
         [this](TRecordArchive& archive) {
+            // A new record starts from zeros, so bytes no field owns (the
+            // weekly record's reserved block) never carry another record's
+            // content; an update keeps the bytes its record was read with.
+            if (position().isEmpty()) buffer_ = TRecord(layout());
             binder_->toRecord(buffer_);
             if (!position().isEmpty()) {
                 archive.seek(position().toLongLong() - 1);

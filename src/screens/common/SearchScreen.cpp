@@ -181,7 +181,8 @@ QWidget* SearchScreen::buildResultPanel() {
 
     lstRecords_ = ResultList::create(panContainer_, QStringLiteral("lstRecords"));
     layout->addWidget(lstRecords_, 1);
-    lblTrovate_ = FormKit::label(panContainer_, QStringLiteral("lblTrovate"), QString());
+    lblTrovate_ = FormKit::label(panContainer_, QStringLiteral("lblTrovate"),
+                                 QStringLiteral("Il presente elenco contiene 0 schede."));
     lblTrovate_->setStyleSheet(QStringLiteral("font-weight: bold;"));
     layout->addWidget(lblTrovate_);
     layout->addSpacing(4);
