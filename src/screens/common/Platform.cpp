@@ -36,7 +36,8 @@ class DesktopShell : public Shell {
 class DialogFileChooser : public FileChooser {
   public:
     QString openFile(QWidget* parent, const QString& title) override {
-        return QFileDialog::getOpenFileName(parent, title);
+        return QFileDialog::getOpenFileName(parent, title, QString(),
+                                            QStringLiteral("Tutti i file (*.*)"));
     }
 };
 

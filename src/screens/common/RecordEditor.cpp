@@ -4,8 +4,10 @@
 #include "EditorChrome.h"
 #include "FormKit.h"
 #include "Platform.h"
+#include "Routes.h"
 #include "ScreenNames.h"
 #include "Screens.h"
+#include "TfrmAllegaCartella.h"
 #include "archive/Text.h"
 
 #include <QCloseEvent>
@@ -78,6 +80,10 @@ void RecordEditor::finishForm(const std::vector<std::pair<QString, QString>>& hi
             FormKit::onClick(this, button(QLatin1String(name)),
                              [this, h = handler] { (this->*h)(); });
     FormKit::onClick(this, button(QStringLiteral("btnEsci")), [this] { close(); });
+    if (!spec_.attachmentTag.isEmpty()) {
+        Routes::addAttachmentOwner(spec_.attachmentTag, this);
+        FormKit::onClick(this, button(QStringLiteral("btnAllega")), [this] { btnAllegaClick(); });
+    }
 
     std::vector<std::pair<QString, QString>> all = buttonHints_;
     all.insert(all.end(), hints.begin(), hints.end());
@@ -117,6 +123,18 @@ void RecordEditor::showEvent(QShowEvent* event) {
 void RecordEditor::closeEvent(QCloseEvent* event) {
     event->accept();
     Screens::handOver(this, ScreenName::kAvvio);
+}
+
+void RecordEditor::btnAllegaClick() {
+    TfrmAllegaCartella attachments(this);
+    for (int slot = 1; slot <= kAttachments; ++slot)
+        for (const char* stem : {"File", "Desc"}) {
+            const QString suffix = QString::fromLatin1(stem) + slotSuffix(slot);
+            FormKit::child<QLineEdit>(&attachments, QStringLiteral("txt") + suffix)
+                ->setText(vtext::trimmed(
+                    FormKit::child<QLabel>(this, QStringLiteral("lbl") + suffix)->text()));
+        }
+    openWithTag(attachments, spec_.attachmentTag);
 }
 
 void RecordEditor::btnNuovoClick() {

@@ -63,6 +63,9 @@ class RecordEditor : public QWidget {
         std::vector<EditorButton> extra = {};
         // The hint line's text when the editor first shows.
         QString readyText = EditorTexts::kReady;
+        // The routing tag with which the attachments screen hands this
+        // editor's attachments back.
+        QString attachmentTag = {};
     };
 
     // Nuovo: an empty screen for a new record.
@@ -78,6 +81,9 @@ class RecordEditor : public QWidget {
     void cmdAvantiClick();
     void cmdUltimoClick();
 
+    // Allega: the attachments screen over this record's six attachment
+    // labels.
+    void btnAllegaClick();
     // Puts a record read elsewhere (a search screen) on screen as number n.
     void showRecord(const TRecord& record, qint64 number);
     // Writes the named fields of a record into their boxes and leaves every

@@ -21,6 +21,11 @@ QHash<QString, QPointer<QLineEdit>>& dateBoxes() {
     return boxes;
 }
 
+QHash<QString, QPointer<QWidget>>& attachmentOwners() {
+    static QHash<QString, QPointer<QWidget>> owners;
+    return owners;
+}
+
 QString key(const QString& from, const QString& tag) {
     return from + u'\n' + tag;
 }
@@ -36,6 +41,14 @@ const RecordReceiver* recordReceiver(const QString& from, const QString& tag) {
     auto it = recordRoutes().constFind(key(from, tag));
     if (it == recordRoutes().constEnd() || !it->owner) return nullptr;
     return &it->receive;
+}
+
+void addAttachmentOwner(const QString& tag, QWidget* editor) {
+    attachmentOwners().insert(tag, editor);
+}
+
+QWidget* attachmentOwner(const QString& tag) {
+    return attachmentOwners().value(tag).data();
 }
 
 void addDateBox(const QString& tag, QLineEdit* box) {

@@ -25,6 +25,11 @@ void addRecordReceiver(const QString& from, const QString& tag, QObject* owner,
 // The receiver for that screen and tag, or nullptr.
 const RecordReceiver* recordReceiver(const QString& from, const QString& tag);
 
+// The editor whose attachment labels the attachments screen fills for
+// `tag`.
+void addAttachmentOwner(const QString& tag, QWidget* editor);
+QWidget* attachmentOwner(const QString& tag);
+
 // The box that receives the date picked for `tag`.
 void addDateBox(const QString& tag, QLineEdit* box);
 QLineEdit* dateBox(const QString& tag);

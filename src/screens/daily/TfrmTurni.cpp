@@ -58,17 +58,22 @@ void addWorker(QLineEdit* workers, const TRecord& worker) {
 }
 
 const RecordEditor::Spec& spec() {
-    static const RecordEditor::Spec s = {
-        ScreenName::kTurni,
-        QStringLiteral(" Velmora - Programmazione turni"),
-        {{QStringLiteral("txtNome"), EditorTexts::kNameWarning},
-         {QStringLiteral("txtData"),
-          QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la data a cui "
-                         "si riferiscono i turni di lavoro.")}},
-        QStringLiteral("txtNome"),
-        {},
-        {QStringLiteral("btnAllega"), QStringLiteral("btnEsporta"), QStringLiteral("btnGuida")},
-    };
+    static const RecordEditor::Spec s = [] {
+        RecordEditor::Spec spec = {
+            ScreenName::kTurni,
+            QStringLiteral(" Velmora - Programmazione turni"),
+            {{QStringLiteral("txtNome"), EditorTexts::kNameWarning},
+             {QStringLiteral("txtData"),
+              QStringLiteral(
+                  "Attenzione: per salvare la scheda è necessario indicare la data a cui "
+                  "si riferiscono i turni di lavoro.")}},
+            QStringLiteral("txtNome"),
+            {},
+            {QStringLiteral("btnEsporta"), QStringLiteral("btnGuida")},
+        };
+        spec.attachmentTag = QStringLiteral("turni");
+        return spec;
+    }();
     return s;
 }
 

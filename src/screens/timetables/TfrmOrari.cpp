@@ -28,15 +28,18 @@ const FieldCell kNotes[] = {
 };
 
 const RecordEditor::Spec& spec() {
-    static const RecordEditor::Spec s = {
-        ScreenName::kOrari,
-        QStringLiteral(" Velmora - Impostazione Orari"),
-        {{QStringLiteral("txtNome"), EditorTexts::kNameWarning}},
-        QStringLiteral("txtNome"),
-        {QStringLiteral("btnAnteprima")},
-        {QStringLiteral("btnAllega"), QStringLiteral("btnStampa"), QStringLiteral("btnEsporta"),
-         QStringLiteral("btnGuida")},
-    };
+    static const RecordEditor::Spec s = [] {
+        RecordEditor::Spec spec = {
+            ScreenName::kOrari,
+            QStringLiteral(" Velmora - Impostazione Orari"),
+            {{QStringLiteral("txtNome"), EditorTexts::kNameWarning}},
+            QStringLiteral("txtNome"),
+            {QStringLiteral("btnAnteprima")},
+            {QStringLiteral("btnStampa"), QStringLiteral("btnEsporta"), QStringLiteral("btnGuida")},
+        };
+        spec.attachmentTag = QStringLiteral("orari");
+        return spec;
+    }();
     return s;
 }
 

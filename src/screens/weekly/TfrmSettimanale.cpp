@@ -48,21 +48,25 @@ const FieldCell kNotes[] = {
 };
 
 const RecordEditor::Spec& spec() {
-    static const RecordEditor::Spec s = {
-        ScreenName::kSettimanale,
-        QStringLiteral(" Velmora - Programmazione turni"),
-        {{QStringLiteral("txtNome"), EditorTexts::kNameWarning},
-         {QStringLiteral("txtDataInizio"),
-          QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la data di "
-                         "inizio della settimana a cui si riferiscono i turni di lavoro.")},
-         {QStringLiteral("txtDataFine"),
-          QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la data di "
-                         "fine della settimana a cui si riferiscono i turni di lavoro.")}},
-        QStringLiteral("txtNome"),
-        {QStringLiteral("btnEsporta")},
-        {QStringLiteral("btnAllega"), QStringLiteral("btnStampa"), QStringLiteral("btnAnteprima"),
-         QStringLiteral("btnGuida")},
-    };
+    static const RecordEditor::Spec s = [] {
+        RecordEditor::Spec spec = {
+            ScreenName::kSettimanale,
+            QStringLiteral(" Velmora - Programmazione turni"),
+            {{QStringLiteral("txtNome"), EditorTexts::kNameWarning},
+             {QStringLiteral("txtDataInizio"),
+              QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la data di "
+                             "inizio della settimana a cui si riferiscono i turni di lavoro.")},
+             {QStringLiteral("txtDataFine"),
+              QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la data di "
+                             "fine della settimana a cui si riferiscono i turni di lavoro.")}},
+            QStringLiteral("txtNome"),
+            {QStringLiteral("btnEsporta")},
+            {QStringLiteral("btnStampa"), QStringLiteral("btnAnteprima"),
+             QStringLiteral("btnGuida")},
+        };
+        spec.attachmentTag = QStringLiteral("settimanale");
+        return spec;
+    }();
     return s;
 }
 

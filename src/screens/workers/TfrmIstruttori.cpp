@@ -178,34 +178,40 @@ const QString kScadenzaMissing = QStringLiteral(
     "di assunzione.");
 
 const RecordEditor::Spec& spec() {
-    static const RecordEditor::Spec s = {
-        ScreenName::kIstruttori,
-        QStringLiteral(" Velmora - Anagrafica Lavoratori"),
-        {{QStringLiteral("txtCognome"),
-          QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il cognome del "
-                         "lavoratore.")},
-         {QStringLiteral("txtNome"),
-          QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il nome del "
-                         "lavoratore.")},
-         {QStringLiteral("txtDecorrenza"), kDecorrenzaMissing},
-         {QStringLiteral("txtScadenza"), kScadenzaMissing}},
-        QStringLiteral("txtCognome"),
-        {QStringLiteral("btnDuplica")},
-        {QStringLiteral("btnAllega"), QStringLiteral("btnStampa"), QStringLiteral("btnAnteprima"),
-         QStringLiteral("btnEsporta"), QStringLiteral("btnGuida"), QStringLiteral("cmdScaduti")},
-        {{"btnNuovo", "cmdNuovo"},
-         {"btnSalva", "cmdSalva"},
-         {"btnTrova", "cmdTrova"},
-         {"btnAllega", "cmdFile"},
-         {"btnStampa", "cmdStampa"},
-         {"btnAnteprima", "cmdAnteprima"},
-         {"btnEsporta", "cmdEsporta"},
-         {"btnGuida", "cmdGuida"},
-         {"btnEsci", "cmdEsci"}},
-        {{"cmdScaduti", "x-office-calendar", "Scadenze",
-          "Visualizza il riepilogo dei contratti in scadenza o scaduti.", true}},
-        QStringLiteral("Pronto per salvare una nuova scheda..."),
-    };
+    static const RecordEditor::Spec s = [] {
+        RecordEditor::Spec spec = {
+            ScreenName::kIstruttori,
+            QStringLiteral(" Velmora - Anagrafica Lavoratori"),
+            {{QStringLiteral("txtCognome"),
+              QStringLiteral(
+                  "Attenzione: per salvare la scheda è necessario indicare il cognome del "
+                  "lavoratore.")},
+             {QStringLiteral("txtNome"),
+              QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il nome del "
+                             "lavoratore.")},
+             {QStringLiteral("txtDecorrenza"), kDecorrenzaMissing},
+             {QStringLiteral("txtScadenza"), kScadenzaMissing}},
+            QStringLiteral("txtCognome"),
+            {QStringLiteral("btnDuplica")},
+            {QStringLiteral("btnStampa"), QStringLiteral("btnAnteprima"),
+             QStringLiteral("btnEsporta"), QStringLiteral("btnGuida"),
+             QStringLiteral("cmdScaduti")},
+            {{"btnNuovo", "cmdNuovo"},
+             {"btnSalva", "cmdSalva"},
+             {"btnTrova", "cmdTrova"},
+             {"btnAllega", "cmdFile"},
+             {"btnStampa", "cmdStampa"},
+             {"btnAnteprima", "cmdAnteprima"},
+             {"btnEsporta", "cmdEsporta"},
+             {"btnGuida", "cmdGuida"},
+             {"btnEsci", "cmdEsci"}},
+            {{"cmdScaduti", "x-office-calendar", "Scadenze",
+              "Visualizza il riepilogo dei contratti in scadenza o scaduti.", true}},
+            QStringLiteral("Pronto per salvare una nuova scheda..."),
+        };
+        spec.attachmentTag = QStringLiteral("istruttori");
+        return spec;
+    }();
     return s;
 }
 
