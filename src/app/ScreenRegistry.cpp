@@ -14,6 +14,7 @@
 #include "screens/timetables/TfrmTrovaOrari.h"
 #include "screens/weekly/TfrmSettimanale.h"
 #include "screens/weekly/TfrmTrovaSet.h"
+#include "screens/workers/TfrmDaRinnovare.h"
 #include "screens/workers/TfrmIstruttori.h"
 #include "screens/workers/TfrmTrovaIstruttori.h"
 
@@ -34,6 +35,7 @@ const std::vector<Entry>& registry() {
         {[] { return new TfrmCambiaPassword; }, true},   //
         {[] { return new TfrmIstruttori; }, true},       // the worker registry
         {[] { return new TfrmTrovaIstruttori; }, false}, //
+        {[] { return new TfrmDaRinnovare; }, false},     //
         {[] { return new TfrmOrari; }, true},            // the timetable templates
         {[] { return new TfrmTrovaOrari; }, false},      //
         {[] { return new TfrmMenuRegistro; }, true},     // the year chooser

@@ -79,4 +79,11 @@ void writeErr(const QString& text) {
     std::fwrite(utf8.constData(), 1, static_cast<std::size_t>(utf8.size()), stderr);
 }
 
+void writeLines(const std::vector<FoundLine>& lines) {
+    QString out;
+    for (const FoundLine& line : lines)
+        out += line.text + u'\n';
+    writeOut(out);
+}
+
 } // namespace cli

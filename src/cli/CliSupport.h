@@ -3,6 +3,7 @@
 // FILE argument becomes an archive path and layout, and output.
 
 #include "archive/RecordLayout.h"
+#include "domain/ArchiveSearch.h"
 
 #include <QByteArray>
 #include <QString>
@@ -59,5 +60,7 @@ void refuseProtectedOutput(const Options& options, const QString& output);
 void writeOut(const QByteArray& utf8);
 void writeOut(const QString& text);
 void writeErr(const QString& text);
+// The lines of a list, one an output line, in the order given.
+void writeLines(const std::vector<FoundLine>& lines);
 
 } // namespace cli

@@ -18,5 +18,8 @@ int runCheck(const Options& options, const QStringList& args);
 // find daily|timetables [--year YYYY] [--FIELD TEXT]...: the lines the
 // search screen lists for those filters, in list order.
 int runFind(const Options& options, const QStringList& args);
+// renewals [--today dd/mm/yyyy]: the lines of the contracts due for renewal,
+// in list order.
+int runRenewals(const Options& options, const QStringList& args);
 
 } // namespace cli

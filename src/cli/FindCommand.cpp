@@ -81,10 +81,7 @@ int runFind(const Options& options, const QStringList& args) {
     const std::vector<FoundLine> found =
         searchArchive(QDir::cleanPath(QDir(options.folder).filePath(file)), *table.layout, filters,
                       table.line, MissingArchive::ListNothing);
-    QString out;
-    for (const FoundLine& line : found)
-        out += line.text + u'\n';
-    writeOut(out);
+    writeLines(found);
     return kExitOk;
 }
 

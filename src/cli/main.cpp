@@ -56,6 +56,12 @@ const Command kCommands[] = {
      "the record fields of the screen's filters (--Nome, --Sede, --Attivita01...);\n"
      "--year is required for daily and weekly",
      1, 99, true, cli::runFind, nullptr},
+    {"renewals", "[--today dd/mm/yyyy]",
+     "print the lines of the worker editor's list of contracts due for renewal,\n"
+     "in its order: every worker of Dipendenti.pro whose Scadenza less Preavviso\n"
+     "days is on or before today (default: the system's date); a Scadenza that\n"
+     "is not a date or a Preavviso that is not a number is listed too",
+     0, 2, true, cli::runRenewals, nullptr},
 };
 
 QString usage() {

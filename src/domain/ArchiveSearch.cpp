@@ -66,29 +66,40 @@ class ByteFilter {
 
 } // namespace
 
+std::vector<FoundLine> listArchive(const QString& path, const TRecordLayout& layout,
+                                   const LineFormat& line,
+                                   const std::function<bool(const char* record)>& listed,
+                                   MissingArchive missing) {
+    const LineBuilder builder(line, layout);
+    std::vector<FoundLine> found;
+    TRecordArchive archive(layout.size());
+    if (!openForPass(archive, path, missing)) return found;
+    archive.forEach([&](qint64 index, const char* record) {
+        if (listed(record)) found.push_back({builder.build(record), index + 1});
+    });
+    archive.close();
+    sortInListOrder(found, [](const FoundLine& l) -> const QString& { return l.text; });
+    return found;
+}
+
 std::vector<FoundLine> searchArchive(const QString& path, const TRecordLayout& layout,
                                      const std::vector<SearchFilter>& filters,
                                      const LineFormat& line, MissingArchive missing) {
-    const LineBuilder builder(line, layout);
     std::vector<ByteFilter> byteFilters;
     qsizetype inUse = 0;
     for (const SearchFilter& f : filters) {
         byteFilters.emplace_back(f.text, requireField(layout, f.field));
         if (filterInUse(f.text)) ++inUse;
     }
-
-    std::vector<FoundLine> found;
-    TRecordArchive archive(layout.size());
-    if (!openForPass(archive, path, missing)) return found;
-    archive.forEach([&](qint64 index, const char* record) {
-        qsizetype hits = 0;
-        for (const ByteFilter& f : byteFilters)
-            if (hits < inUse && f.hits(record)) ++hits;
-        if (hits >= inUse) found.push_back({builder.build(record), index + 1});
-    });
-    archive.close();
-    sortInListOrder(found, [](const FoundLine& l) -> const QString& { return l.text; });
-    return found;
+    return listArchive(
+        path, layout, line,
+        [&](const char* record) {
+            qsizetype hits = 0;
+            for (const ByteFilter& f : byteFilters)
+                if (hits < inUse && f.hits(record)) ++hits;
+            return hits >= inUse;
+        },
+        missing);
 }
 
 std::vector<qint64> recordsWithLine(const QString& path, const TRecordLayout& layout,

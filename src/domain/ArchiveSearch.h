@@ -11,6 +11,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 struct SearchFilter {
@@ -27,6 +28,15 @@ struct FoundLine {
 // screens create it empty, as every archive action of the program does; the
 // command line only reads and leaves the folder as it was.
 enum class MissingArchive { CreateEmpty, ListNothing };
+
+// The lines of the records `listed` lets through, in list order: the pass
+// every list of the program makes over its archive. `listed` is handed each
+// record's bytes as the file holds them. Throws ArchiveError when the file
+// cannot be opened or read.
+std::vector<FoundLine> listArchive(const QString& path, const TRecordLayout& layout,
+                                   const LineFormat& line,
+                                   const std::function<bool(const char* record)>& listed,
+                                   MissingArchive missing);
 
 // The lines of the records that `filters` let through (see FilterRule.h), in
 // list order. Throws ArchiveError when the file cannot be opened or read, and

@@ -2,6 +2,9 @@
 // Small helpers for tests that look at archive files byte by byte, and the
 // sample archives in tests/data with the texts the program must show for them.
 
+#include "archive/Record.h"
+#include "archive/RecordArchive.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -10,6 +13,8 @@
 #include <QString>
 
 #include <array>
+#include <utility>
+#include <vector>
 
 namespace archive_files {
 
@@ -36,6 +41,21 @@ inline bool writeBytes(const QString& path, const QByteArray& bytes) {
 // File name -> array of records, each record an object of field name -> text.
 inline QJsonObject expectedSamples() {
     return QJsonDocument::fromJson(readBytes(samplePath(QStringLiteral("expected.json")))).object();
+}
+
+// Appends one record for each list of field texts, creating the archive.
+inline void appendRecords(const QString& path, const TRecordLayout& layout,
+                          const std::vector<std::vector<std::pair<QString, QString>>>& records) {
+    TRecordArchive archive(layout.size());
+    archive.open(path);
+    for (const auto& fields : records) {
+        TRecord r(layout);
+        for (const auto& [name, text] : fields)
+            r.setText(name, text);
+        archive.seek(archive.count());
+        archive.write(r.bytes());
+    }
+    archive.close();
 }
 
 } // namespace archive_files

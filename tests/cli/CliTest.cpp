@@ -282,6 +282,7 @@ TEST_F(CliTest, HelpListsTheCommands) {
     EXPECT_TRUE(r.out.contains("verify FILE")) << r.out.toStdString();
     EXPECT_TRUE(r.out.contains("check codfisc|iva|iban|carta VALUE")) << r.out.toStdString();
     EXPECT_TRUE(r.out.contains("find daily|weekly|timetables|workers")) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains("renewals [--today dd/mm/yyyy]")) << r.out.toStdString();
 }
 
 TEST(CliCheck, PrintsTheDialogMessageAndExitsByTheOutcome) {
@@ -454,6 +455,67 @@ TEST_F(CliTest, FindRefusesWhatItCannotSearch) {
         {"find", "daily", "--year", "2024", "stray"},
     };
     for (const QStringList& args : cases) {
+        SCOPED_TRACE(args.join(u' ').toStdString());
+        const CliRun r = runCli(inFolder(args));
+        EXPECT_EQ(r.exitCode, 2);
+        EXPECT_TRUE(r.out.isEmpty()) << r.out.toStdString();
+        EXPECT_TRUE(r.err.startsWith("velmora-cli: ")) << r.err.toStdString();
+    }
+}
+
+TEST_F(CliTest, RenewalsPrintsTheDueContractsInListOrder) {
+    ASSERT_TRUE(QFile::remove(path("Dipendenti.pro")));
+    const CliRun none = runCli(inFolder({QStringLiteral("renewals")}));
+    EXPECT_EQ(none.exitCode, 0) << none.err.toStdString();
+    EXPECT_TRUE(none.out.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(path("Dipendenti.pro"))) << "a missing archive stays missing";
+
+    writeArchive(
+        path("Dipendenti.pro"), TRecordLayout::workers(),
+        {{{"Cognome", "Verdi"},
+          {"Nome", "Anna"},
+          {"Scadenza", "20/06/2024"},
+          {"Preavviso", "10"},
+          {"Acquisto", "Part-time"}},
+         {{"Cognome", "Rossi"}, {"Nome", "Ugo"}, {"Scadenza", "20/06/2024"}, {"Preavviso", "9"}},
+         {{"Cognome", "Neri"}, {"Nome", "Eva"}, {"Scadenza", "31/12/9999"}, {"Preavviso", "x"}},
+         {{"Cognome", "Bianchi"}, {"Nome", "Lia"}, {"Scadenza", "01/01/2000"}, {"Preavviso", "0"}},
+         {{"Cognome", "Gialli"}, {"Nome", "Ada"}, {"Scadenza", "31/12/9999"}, {"Preavviso", "0"}}});
+    const auto line = [](const char* name, const char* expiry, const char* type) {
+        return (QString::fromLatin1(name).leftJustified(30) + "  Tel. " + QString(12, u' ') +
+                "  Scad. " + QString::fromLatin1(expiry) + QString::fromUtf8("  Tot. € ") +
+                QString(12, u' ') + QString::fromUtf8("  Rata: € ") + QString(12, u' ') +
+                "  Tipo: " + QString::fromLatin1(type))
+            .toStdString();
+    };
+    const std::pair<QStringList, std::vector<std::string>> cases[] = {
+        {{"renewals", "--today", "10/06/2024"},
+         {line("Bianchi Lia", "01/01/2000", ""), line("Neri Eva", "31/12/9999", ""),
+          line("Verdi Anna", "20/06/2024", "Part-time")}},
+        {{"renewals", "--today", " 09/06/2024 "},
+         {line("Bianchi Lia", "01/01/2000", ""), line("Neri Eva", "31/12/9999", "")}},
+        // The system's today lies between the two ends.
+        {{"renewals"},
+         {line("Bianchi Lia", "01/01/2000", ""), line("Neri Eva", "31/12/9999", ""),
+          line("Rossi Ugo", "20/06/2024", ""), line("Verdi Anna", "20/06/2024", "Part-time")}},
+    };
+    const auto before = snapshot(dir_.path());
+    for (const auto& [args, expected] : cases) {
+        SCOPED_TRACE(args.join(u' ').toStdString());
+        const CliRun r = runCli(inFolder(args));
+        EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+        std::vector<std::string> printed;
+        for (const QByteArray& l : lines(r.out))
+            printed.push_back(l.toStdString());
+        EXPECT_EQ(printed, expected);
+        EXPECT_TRUE(r.err.isEmpty());
+    }
+    EXPECT_EQ(snapshot(dir_.path()), before);
+
+    for (const QStringList& args :
+         {QStringList{"renewals", "--today"}, QStringList{"renewals", "--today", "31/02/2024"},
+          QStringList{"renewals", "--today", "2024-06-10"}, QStringList{"renewals", "10/06/2024"},
+          QStringList{"renewals", "--today", "10/06/2024", "x"}}) {
         SCOPED_TRACE(args.join(u' ').toStdString());
         const CliRun r = runCli(inFolder(args));
         EXPECT_EQ(r.exitCode, 2);

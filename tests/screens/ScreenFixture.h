@@ -3,6 +3,7 @@
 // folder, with recording seams.
 
 #include "app/ScreenRegistry.h"
+#include "archive/ArchiveFiles.h"
 #include "archive/Record.h"
 #include "archive/RecordArchive.h"
 #include "screens/common/FormKit.h"
@@ -40,15 +41,6 @@ class ScreenTest : public GuiTest {
     static void
     appendRecords(const QString& file, const TRecordLayout& layout,
                   const std::vector<std::vector<std::pair<QString, QString>>>& records) {
-        TRecordArchive archive(layout.size());
-        archive.open(file);
-        for (const auto& fields : records) {
-            TRecord r(layout);
-            for (const auto& [name, text] : fields)
-                r.setText(name, text);
-            archive.seek(archive.count());
-            archive.write(r.bytes());
-        }
-        archive.close();
+        archive_files::appendRecords(file, layout, records);
     }
 };

@@ -8,7 +8,6 @@
 #include "Routes.h"
 #include "archive/RecordArchive.h"
 #include "archive/Text.h"
-#include "domain/ArchiveSearch.h"
 #include "domain/FilterRule.h"
 #include "reports/ListReport.h"
 #include "reports/Printing.h"
@@ -99,9 +98,11 @@ SearchScreen::SearchScreen(const Spec& spec, QWidget* parent) : QDialog(parent),
     setModal(true);
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(14, 14, 14, 14);
-    page->addWidget(buildFilterPanel(), 1);
+    if (!spec.listOnShow) {
+        page->addWidget(buildFilterPanel(), 1);
+        lblConta_ = FormKit::hiddenLabel(this, QStringLiteral("lblConta"));
+    }
     page->addWidget(buildResultPanel(), 1);
-    lblConta_ = FormKit::hiddenLabel(this, QStringLiteral("lblConta"));
     lblMemory_ = FormKit::hiddenLabel(this, QStringLiteral("lblMemory"));
     setMinimumSize(760, 560);
     // Most of the screen, so a line shows up to its notes, but not a wide
@@ -112,8 +113,10 @@ SearchScreen::SearchScreen(const Spec& spec, QWidget* parent) : QDialog(parent),
     resize(std::clamp(screen.width() * 4 / 5, 760, 1440),
            std::clamp(screen.height() * 17 / 20, 560, 860));
 
-    FormKit::onClick(this, QStringLiteral("btnCerca"), [this] { btnCercaClick(); });
-    FormKit::onClick(this, QStringLiteral("btnAnnulla"), [this] { close(); });
+    if (panAvvio_) {
+        FormKit::onClick(this, QStringLiteral("btnCerca"), [this] { btnCercaClick(); });
+        FormKit::onClick(this, QStringLiteral("btnAnnulla"), [this] { close(); });
+    }
     FormKit::onClick(this, QStringLiteral("btnTrova"), [this] { btnTrovaClick(); });
     FormKit::onClick(this, QStringLiteral("btnStampa"), [this] { btnStampaClick(); });
     FormKit::onClick(this, QStringLiteral("btnChiudi"), [this] { close(); });
@@ -174,17 +177,19 @@ QWidget* SearchScreen::buildFilterPanel() {
 
 QWidget* SearchScreen::buildResultPanel() {
     panContainer_ = FormKit::panel(this, QStringLiteral("panContainer"));
-    panContainer_->hide();
+    panContainer_->setHidden(!spec_.listOnShow);
     auto* layout = new QVBoxLayout(panContainer_);
     layout->setContentsMargins(18, 14, 18, 14);
     addHelp(panContainer_, layout, kResultHelp);
 
     lstRecords_ = ResultList::create(panContainer_, QStringLiteral("lstRecords"));
     layout->addWidget(lstRecords_, 1);
-    lblTrovate_ = FormKit::label(panContainer_, QStringLiteral("lblTrovate"),
-                                 QStringLiteral("Il presente elenco contiene 0 schede."));
-    lblTrovate_->setStyleSheet(QStringLiteral("font-weight: bold;"));
-    layout->addWidget(lblTrovate_);
+    if (spec_.countsLines) {
+        lblTrovate_ = FormKit::label(panContainer_, QStringLiteral("lblTrovate"),
+                                     QStringLiteral("Il presente elenco contiene 0 schede."));
+        lblTrovate_->setStyleSheet(QStringLiteral("font-weight: bold;"));
+        layout->addWidget(lblTrovate_);
+    }
     layout->addSpacing(4);
 
     auto* row = new QHBoxLayout;
@@ -205,16 +210,34 @@ void SearchScreen::showEvent(QShowEvent* event) {
     finder_.forget();
     txtTrova_->clear();
     lstRecords_->setCurrentRow(0);
-    boxes_.front()->setFocus(Qt::OtherFocusReason);
+    if (!spec_.listOnShow) {
+        boxes_.front()->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    std::vector<FoundLine> found;
+    guardArchive(this, Messages::Kind::Plain, [&] { found = spec_.listOnShow(); });
+    showLines(found);
 }
 
 void SearchScreen::done(int result) {
     lstRecords_->clear();
-    lblAttendere_->hide();
+    if (lblAttendere_) lblAttendere_->hide();
     QDialog::done(result);
 }
 
+void SearchScreen::showLines(const std::vector<FoundLine>& found) {
+    QStringList lines;
+    lines.reserve(static_cast<qsizetype>(found.size()));
+    for (const FoundLine& l : found)
+        lines << l.text;
+    ResultList::fill(lstRecords_, lines);
+    if (lblTrovate_) lblTrovate_->setText(SearchTexts::found(lines.size()));
+    txtTrova_->clear();
+    txtTrova_->setFocus(Qt::OtherFocusReason);
+}
+
 void SearchScreen::btnCercaClick() {
+    if (!panAvvio_) return;
     std::vector<SearchFilter> filters;
     QStringList typed;
     for (std::size_t i = 0; i < boxes_.size(); ++i) {
@@ -233,16 +256,9 @@ void SearchScreen::btnCercaClick() {
     lblAttendere_->hide();
     if (!searched) return;
 
-    QStringList lines;
-    lines.reserve(static_cast<qsizetype>(found.size()));
-    for (const FoundLine& l : found)
-        lines << l.text;
-    ResultList::fill(lstRecords_, lines);
-    lblTrovate_->setText(SearchTexts::found(lines.size()));
     panAvvio_->hide();
     panContainer_->show();
-    txtTrova_->clear();
-    txtTrova_->setFocus(Qt::OtherFocusReason);
+    showLines(found);
 }
 
 void SearchScreen::btnTrovaClick() {

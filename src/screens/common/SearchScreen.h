@@ -6,8 +6,12 @@
 // records behind the line to the screen that opened this one, through the
 // receiver registered for the routing tag in lblMemory. A concrete search
 // screen is its table: names, the search it runs, archive and list title.
+// A list that needs no filters (the contracts due for renewal) is the same
+// screen without the filter panel: its lines come from its own source each
+// time it is shown.
 
 #include "archive/Record.h"
+#include "domain/ArchiveSearch.h"
 #include "domain/KeywordFind.h"
 #include "domain/SearchTables.h"
 
@@ -34,6 +38,10 @@ class SearchScreen : public QDialog {
         QString listTitle;        // the title of the printed list
         QString (*archivePath)(); // asked at each search and double click
         int filterColumns = 1;    // the filter boxes, left to right on each row
+        // Set for a list without filters: no filter panel, and the list is
+        // built from this whenever the screen is shown. Throws ArchiveError.
+        std::vector<FoundLine> (*listOnShow)() = nullptr;
+        bool countsLines = true; // lblTrovate under the list
     };
 
     // Searches the archive with the filters and shows the result panel.
@@ -54,6 +62,7 @@ class SearchScreen : public QDialog {
 
   private:
     QWidget* buildFilterPanel();
+    void showLines(const std::vector<FoundLine>& found);
     QWidget* buildResultPanel();
     // The records behind `line`, read before anything is handed over.
     std::vector<std::pair<TRecord, qint64>> recordsBehind(const QString& line) const;

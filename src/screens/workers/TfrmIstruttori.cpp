@@ -1,5 +1,6 @@
 #include "TfrmIstruttori.h"
 
+#include "TfrmDaRinnovare.h"
 #include "TfrmTrovaIstruttori.h"
 
 #include "archive/Text.h"
@@ -194,8 +195,7 @@ const RecordEditor::Spec& spec() {
             QStringLiteral("txtCognome"),
             {QStringLiteral("btnDuplica")},
             {QStringLiteral("btnStampa"), QStringLiteral("btnAnteprima"),
-             QStringLiteral("btnEsporta"), QStringLiteral("btnGuida"),
-             QStringLiteral("cmdScaduti")},
+             QStringLiteral("btnEsporta"), QStringLiteral("btnGuida")},
             {{"btnNuovo", "cmdNuovo"},
              {"btnSalva", "cmdSalva"},
              {"btnTrova", "cmdTrova"},
@@ -253,6 +253,13 @@ TfrmIstruttori::TfrmIstruttori(QWidget* parent)
     // A worker chosen in the worker search comes back as the record on
     // screen.
     Routes::addRecordReceiver(ScreenName::kTrovaIstruttori, QStringLiteral("istruttori"), this,
+                              [this](const TRecord& r, qint64 n) { showRecord(r, n); });
+    FormKit::onClick(this, QStringLiteral("cmdScaduti"), [this] {
+        TfrmDaRinnovare renewals(this);
+        showModal(renewals);
+    });
+    // So does one chosen in the renewal list, which has no tag.
+    Routes::addRecordReceiver(ScreenName::kDaRinnovare, QString(), this,
                               [this](const TRecord& r, qint64 n) { showRecord(r, n); });
 }
 
