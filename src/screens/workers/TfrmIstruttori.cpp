@@ -3,6 +3,7 @@
 #include "TfrmTrovaIstruttori.h"
 
 #include "archive/Text.h"
+#include "checks/ui/CheckDialogs.h"
 #include "domain/ArchiveKinds.h"
 #include "domain/Environment.h"
 #include "domain/WorkerRules.h"
@@ -14,6 +15,8 @@
 
 #include <QComboBox>
 #include <QHBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -211,11 +214,14 @@ const RecordEditor::Spec& spec() {
     return s;
 }
 
-// The check screens of the four identifiers are still to come.
-const char* const kChecks[] = {"btnCodFisc", "btnIva", "btnIban", "btnCarta"};
-
 QString text(const QWidget* form, const char* box) {
     return vtext::trimmed(FormKit::child<QLineEdit>(form, QString::fromLatin1(box))->text());
+}
+
+// A fiscal code box holding digits alone carries a VAT number.
+bool allDigits(const QString& code) {
+    return !code.isEmpty() &&
+           std::all_of(code.begin(), code.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
 } // namespace
@@ -230,8 +236,6 @@ TfrmIstruttori::TfrmIstruttori(QWidget* parent)
     columns->addWidget(contract, 2, Qt::AlignTop);
     body()->addLayout(columns);
     body()->addStretch(1);
-    for (const char* name : kChecks)
-        FormKit::child<QWidget>(this, QString::fromLatin1(name))->setEnabled(false);
 
     finishForm({
         {"btnCodFisc", "Controlla il codice fiscale."},
@@ -241,6 +245,20 @@ TfrmIstruttori::TfrmIstruttori(QWidget* parent)
         {"btnEmail", "Invia una e-mail all'indirizzo indicato."},
     });
     FormKit::onClick(this, QStringLiteral("btnEmail"), [this] { btnEmailClick(); });
+    // The checks get the value, trimmed, and never write it back.
+    FormKit::onClick(this, QStringLiteral("btnCodFisc"), [this] {
+        const QString code = text(this, "txtCodFisc");
+        if (allDigits(code))
+            showCheck<TfrmPartitaIva>(this, code);
+        else
+            showCheck<TfrmCodFisc>(this, code);
+    });
+    FormKit::onClick(this, QStringLiteral("btnIva"),
+                     [this] { showCheck<TfrmPartitaIva>(this, text(this, "txtIva")); });
+    FormKit::onClick(this, QStringLiteral("btnIban"),
+                     [this] { showCheck<TfrmIban>(this, text(this, "txtIban")); });
+    FormKit::onClick(this, QStringLiteral("btnCarta"),
+                     [this] { showCheck<TfrmCarta>(this, text(this, "txtCarta")); });
     FormKit::onClick(this, QStringLiteral("cmdTrova"), [this] {
         TfrmTrovaIstruttori search(this);
         openWithTag(search, QStringLiteral("istruttori"));
