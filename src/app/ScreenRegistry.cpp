@@ -4,6 +4,7 @@
 #include "TfrmCambiaPassword.h"
 #include "TfrmMenuRegistro.h"
 #include "TfrmPassword.h"
+#include "checks/ui/CheckDialogs.h"
 #include "screens/common/Screens.h"
 #include "screens/common/TfrmCalendario.h"
 #include "screens/daily/TfrmAnteprimaTurno.h"
@@ -33,6 +34,10 @@ const std::vector<Entry>& registry() {
         {[] { return new TfrmPassword; }, true},         // the main window, shown first
         {[] { return new TfrmAvvio; }, true},            // the start menu
         {[] { return new TfrmCambiaPassword; }, true},   //
+        {[] { return new TfrmCarta; }, false},           // the identifier checks
+        {[] { return new TfrmCodFisc; }, false},         //
+        {[] { return new TfrmIban; }, false},            //
+        {[] { return new TfrmPartitaIva; }, false},      //
         {[] { return new TfrmIstruttori; }, true},       // the worker registry
         {[] { return new TfrmTrovaIstruttori; }, false}, //
         {[] { return new TfrmDaRinnovare; }, false},     //

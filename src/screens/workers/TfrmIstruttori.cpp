@@ -4,6 +4,7 @@
 #include "TfrmTrovaIstruttori.h"
 
 #include "archive/Text.h"
+#include "checks/ui/CheckDialogs.h"
 #include "domain/ArchiveKinds.h"
 #include "domain/Environment.h"
 #include "domain/WorkerRules.h"
@@ -15,6 +16,8 @@
 
 #include <QComboBox>
 #include <QGridLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -215,11 +218,14 @@ const RecordEditor::Spec& spec() {
     return s;
 }
 
-// The check screens of the four identifiers are still to come.
-const char* const kChecks[] = {"btnCodFisc", "btnIva", "btnIban", "btnCarta"};
-
 QString text(const QWidget* form, const char* box) {
     return vtext::trimmed(FormKit::child<QLineEdit>(form, QString::fromLatin1(box))->text());
+}
+
+// A fiscal code box holding digits alone carries a VAT number.
+bool allDigits(const QString& code) {
+    return !code.isEmpty() &&
+           std::all_of(code.begin(), code.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
 } // namespace
@@ -235,8 +241,6 @@ TfrmIstruttori::TfrmIstruttori(QWidget* parent)
     divider->setFrameShadow(QFrame::Sunken);
     static_cast<QGridLayout*>(fields->layout())->addWidget(divider, 0, 4, 13, 1);
     body()->addWidget(fields, 1);
-    for (const char* name : kChecks)
-        FormKit::child<QWidget>(this, QString::fromLatin1(name))->setEnabled(false);
 
     finishForm({
         {"btnCodFisc", "Controlla il codice fiscale."},
@@ -246,6 +250,20 @@ TfrmIstruttori::TfrmIstruttori(QWidget* parent)
         {"btnEmail", "Invia una e-mail all'indirizzo indicato."},
     });
     FormKit::onClick(this, QStringLiteral("btnEmail"), [this] { btnEmailClick(); });
+    // The checks get the value, trimmed, and never write it back.
+    FormKit::onClick(this, QStringLiteral("btnCodFisc"), [this] {
+        const QString code = text(this, "txtCodFisc");
+        if (allDigits(code))
+            showCheck<TfrmPartitaIva>(this, code);
+        else
+            showCheck<TfrmCodFisc>(this, code);
+    });
+    FormKit::onClick(this, QStringLiteral("btnIva"),
+                     [this] { showCheck<TfrmPartitaIva>(this, text(this, "txtIva")); });
+    FormKit::onClick(this, QStringLiteral("btnIban"),
+                     [this] { showCheck<TfrmIban>(this, text(this, "txtIban")); });
+    FormKit::onClick(this, QStringLiteral("btnCarta"),
+                     [this] { showCheck<TfrmCarta>(this, text(this, "txtCarta")); });
     FormKit::onClick(this, QStringLiteral("cmdTrova"), [this] {
         TfrmTrovaIstruttori search(this);
         openWithTag(search, QStringLiteral("istruttori"));
