@@ -222,10 +222,11 @@ TEST_F(WorkerEditor, TheStartMenuTileOpensItAndItsLaterScreensWait) {
     EXPECT_TRUE(editor->isVisible());
     EXPECT_EQ(editor->windowTitle(), " Velmora - Anagrafica Lavoratori");
     EXPECT_EQ(screen("TfrmIstruttori")->findChild<QWidget*>("btnNuovo"), nullptr);
-    for (const char* name : {"cmdNuovo", "cmdSalva", "cmdEsci", "cmdPrimo", "btnEmail"})
+    for (const char* name :
+         {"cmdNuovo", "cmdSalva", "cmdStampa", "cmdAnteprima", "cmdEsci", "cmdPrimo", "btnEmail"})
         EXPECT_TRUE(control<QAbstractButton>("TfrmIstruttori", name)->isEnabled()) << name;
-    for (const char* name : {"cmdFile", "cmdStampa", "cmdAnteprima", "cmdEsporta", "cmdScaduti",
-                             "cmdGuida", "btnCodFisc", "btnIva", "btnIban", "btnCarta"})
+    for (const char* name : {"cmdFile", "cmdEsporta", "cmdScaduti", "cmdGuida", "btnCodFisc",
+                             "btnIva", "btnIban", "btnCarta"})
         EXPECT_FALSE(control<QAbstractButton>("TfrmIstruttori", name)->isEnabled()) << name;
 }
 

@@ -1,5 +1,7 @@
 #include "TfrmIstruttori.h"
 
+#include "TfrmAnteprimaIstruttore.h"
+#include "TfrmStampaIstruttore.h"
 #include "TfrmTrovaIstruttori.h"
 
 #include "archive/Text.h"
@@ -193,8 +195,8 @@ const RecordEditor::Spec& spec() {
          {QStringLiteral("txtScadenza"), kScadenzaMissing}},
         QStringLiteral("txtCognome"),
         {QStringLiteral("btnDuplica")},
-        {QStringLiteral("btnAllega"), QStringLiteral("btnStampa"), QStringLiteral("btnAnteprima"),
-         QStringLiteral("btnEsporta"), QStringLiteral("btnGuida"), QStringLiteral("cmdScaduti")},
+        {QStringLiteral("btnAllega"), QStringLiteral("btnEsporta"), QStringLiteral("btnGuida"),
+         QStringLiteral("cmdScaduti")},
         {{"btnNuovo", "cmdNuovo"},
          {"btnSalva", "cmdSalva"},
          {"btnTrova", "cmdTrova"},
@@ -244,6 +246,14 @@ TfrmIstruttori::TfrmIstruttori(QWidget* parent)
     FormKit::onClick(this, QStringLiteral("cmdTrova"), [this] {
         TfrmTrovaIstruttori search(this);
         openWithTag(search, QStringLiteral("istruttori"));
+    });
+    FormKit::onClick(this, QStringLiteral("cmdStampa"), [this] {
+        TfrmStampaIstruttore card(this);
+        showModal(card);
+    });
+    FormKit::onClick(this, QStringLiteral("cmdAnteprima"), [this] {
+        TfrmAnteprimaIstruttore card(this);
+        showModal(card);
     });
     // A worker chosen in the worker search comes back as the record on
     // screen.
