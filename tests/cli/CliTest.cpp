@@ -282,6 +282,8 @@ TEST_F(CliTest, HelpListsTheCommands) {
     EXPECT_TRUE(r.out.contains("verify FILE")) << r.out.toStdString();
     EXPECT_TRUE(r.out.contains("check codfisc|iva|iban|carta VALUE")) << r.out.toStdString();
     EXPECT_TRUE(r.out.contains("find daily|timetables")) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains("pdf daily --year YYYY N -o FILE.pdf | timetables|workers N"))
+        << r.out.toStdString();
 }
 
 TEST(CliCheck, PrintsTheDialogMessageAndExitsByTheOutcome) {

@@ -77,8 +77,18 @@ TEST(ScreenRegistry, CreatesScreensInTheirFixedOrder) {
     ScreenSet set;
     const QStringList order = set.order();
     // Relative order of the screens that exist; later screens slot in between.
-    const QStringList expected = {"TfrmAvvio", "TfrmTrovaOrari", "TfrmMenuRegistro",
-                                  "TfrmTurni", "TfrmCalendario", "TfrmTrovaTurni"};
+    const QStringList expected = {"TfrmAvvio",
+                                  "TfrmIstruttori",
+                                  "TfrmTrovaIstruttori",
+                                  "TfrmStampaIstruttore",
+                                  "TfrmAnteprimaIstruttore",
+                                  "TfrmOrari",
+                                  "TfrmTrovaOrari",
+                                  "TfrmStampaOrario",
+                                  "TfrmMenuRegistro",
+                                  "TfrmTurni",
+                                  "TfrmCalendario",
+                                  "TfrmTrovaTurni"};
     qsizetype at = -1;
     for (const QString& name : expected) {
         const qsizetype i = order.indexOf(name);
@@ -86,7 +96,8 @@ TEST(ScreenRegistry, CreatesScreensInTheirFixedOrder) {
         at = i;
     }
     // Per-use screens are only created: nobody reaches them through that copy.
-    for (const char* perUse : {"TfrmTrovaOrari", "TfrmTrovaTurni"})
+    for (const char* perUse : {"TfrmTrovaOrari", "TfrmTrovaTurni", "TfrmStampaIstruttore",
+                               "TfrmAnteprimaIstruttore", "TfrmStampaOrario"})
         EXPECT_EQ(Screens::find(perUse), nullptr) << perUse;
 }
 
