@@ -12,11 +12,14 @@
 #include "screens/daily/TfrmTrovaTurni.h"
 #include "screens/daily/TfrmTurni.h"
 #include "screens/timetables/TfrmOrari.h"
+#include "screens/timetables/TfrmStampaOrario.h"
 #include "screens/timetables/TfrmTrovaOrari.h"
 #include "screens/weekly/TfrmSettimanale.h"
 #include "screens/weekly/TfrmTrovaSet.h"
+#include "screens/workers/TfrmAnteprimaIstruttore.h"
 #include "screens/workers/TfrmDaRinnovare.h"
 #include "screens/workers/TfrmIstruttori.h"
+#include "screens/workers/TfrmStampaIstruttore.h"
 #include "screens/workers/TfrmTrovaIstruttori.h"
 
 #include <functional>
@@ -31,26 +34,29 @@ struct Entry {
 // Screens in the order they are created; later screens join as they land.
 const std::vector<Entry>& registry() {
     static const std::vector<Entry> table = {
-        {[] { return new TfrmPassword; }, true},         // the main window, shown first
-        {[] { return new TfrmAvvio; }, true},            // the start menu
-        {[] { return new TfrmCambiaPassword; }, true},   //
-        {[] { return new TfrmCarta; }, false},           // the identifier checks
-        {[] { return new TfrmCodFisc; }, false},         //
-        {[] { return new TfrmIban; }, false},            //
-        {[] { return new TfrmPartitaIva; }, false},      //
-        {[] { return new TfrmIstruttori; }, true},       // the worker registry
-        {[] { return new TfrmTrovaIstruttori; }, false}, //
-        {[] { return new TfrmDaRinnovare; }, false},     //
-        {[] { return new TfrmOrari; }, true},            // the timetable templates
-        {[] { return new TfrmTrovaOrari; }, false},      //
-        {[] { return new TfrmMenuRegistro; }, true},     // the year chooser
-        {[] { return new TfrmTurni; }, true},            // the daily shift tables
-        {[] { return new TfrmCalendario; }, false},      //
-        {[] { return new TfrmTrovaTurni; }, false},      //
-        {[] { return new TfrmStampaTurno; }, false},     //
-        {[] { return new TfrmSettimanale; }, true},      // the weekly shift tables
-        {[] { return new TfrmTrovaSet; }, false},        //
-        {[] { return new TfrmAnteprimaTurno; }, false},  //
+        {[] { return new TfrmPassword; }, true},             // the main window, shown first
+        {[] { return new TfrmAvvio; }, true},                // the start menu
+        {[] { return new TfrmCambiaPassword; }, true},       //
+        {[] { return new TfrmCarta; }, false},               // the identifier checks
+        {[] { return new TfrmCodFisc; }, false},             //
+        {[] { return new TfrmIban; }, false},                //
+        {[] { return new TfrmPartitaIva; }, false},          //
+        {[] { return new TfrmIstruttori; }, true},           // the worker registry
+        {[] { return new TfrmTrovaIstruttori; }, false},     //
+        {[] { return new TfrmDaRinnovare; }, false},         //
+        {[] { return new TfrmStampaIstruttore; }, false},    //
+        {[] { return new TfrmAnteprimaIstruttore; }, false}, //
+        {[] { return new TfrmOrari; }, true},                // the timetable templates
+        {[] { return new TfrmTrovaOrari; }, false},          //
+        {[] { return new TfrmStampaOrario; }, false},        //
+        {[] { return new TfrmMenuRegistro; }, true},         // the year chooser
+        {[] { return new TfrmTurni; }, true},                // the daily shift tables
+        {[] { return new TfrmCalendario; }, false},          //
+        {[] { return new TfrmTrovaTurni; }, false},          //
+        {[] { return new TfrmStampaTurno; }, false},         //
+        {[] { return new TfrmSettimanale; }, true},          // the weekly shift tables
+        {[] { return new TfrmTrovaSet; }, false},            //
+        {[] { return new TfrmAnteprimaTurno; }, false},      //
     };
     return table;
 }

@@ -2,63 +2,96 @@
 
 #include "archive/Record.h"
 #include "archive/RecordArchive.h"
+#include "domain/ArchiveKinds.h"
 #include "domain/Environment.h"
 #include "reports/DailySheet.h"
 #include "reports/Render.h"
+#include "reports/TimetableSheet.h"
+#include "reports/WorkerCard.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace cli {
 
 namespace {
 
+const QString kUsage =
+    QStringLiteral("usage: velmora-cli [--folder DIR] pdf daily --year YYYY N -o FILE.pdf\n"
+                   "       velmora-cli [--folder DIR] pdf timetables|workers N -o FILE.pdf");
+
+// The sheets the command prints, each from the archive its editor keeps.
+struct PrintedSheet {
+    const char* name;
+    const TRecordLayout& (*layout)();
+    const report::SheetDesign& (*design)();
+    const QString* file; // nullptr: one archive a year, YYYY.ore
+};
+const PrintedSheet kSheets[] = {
+    {"daily", TRecordLayout::daily, report::DailySheet::design, nullptr},
+    {"timetables", TRecordLayout::timetables, report::TimetableSheet::design, &kTimetablesFile},
+    {"workers", TRecordLayout::workers, report::WorkerCard::design, &kWorkersFile},
+};
+
 struct PdfRequest {
-    QString sheet;
+    const PrintedSheet* sheet = nullptr;
     QString year;
     QString number;
     QString output;
 };
 
+[[noreturn]] void usageError(const QString& what) {
+    throw CliError(what + u'\n' + kUsage);
+}
+
 PdfRequest parse(const QStringList& args) {
-    const QString usage =
-        QStringLiteral("usage: velmora-cli [--folder DIR] pdf daily --year YYYY N -o FILE.pdf");
     PdfRequest r;
+    bool yearGiven = false;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
         const bool takesValue = a == u"--year" || a == u"-o" || a == u"--output";
         if (takesValue && i + 1 >= args.size())
-            throw CliError(QStringLiteral("%1 needs a value\n%2").arg(a, usage));
-        if (a == u"--year")
+            usageError(QStringLiteral("%1 needs a value").arg(a));
+        if (a == u"--year") {
             r.year = args[++i];
-        else if (takesValue)
+            yearGiven = true;
+        } else if (takesValue) {
             r.output = args[++i];
-        else if (a.startsWith(u'-') && a.size() > 1)
-            throw CliError(QStringLiteral("unknown option '%1'\n%2").arg(a, usage));
-        else if (r.sheet.isEmpty())
-            r.sheet = a;
-        else if (r.number.isEmpty())
+        } else if (a.startsWith(u'-') && a.size() > 1) {
+            usageError(QStringLiteral("unknown option '%1'").arg(a));
+        } else if (!r.sheet) {
+            const auto* s =
+                std::find_if(std::begin(kSheets), std::end(kSheets),
+                             [&a](const PrintedSheet& s) { return a == QLatin1String(s.name); });
+            if (s == std::end(kSheets))
+                usageError(
+                    QStringLiteral("unknown sheet '%1' (daily, timetables or workers)").arg(a));
+            r.sheet = s;
+        } else if (r.number.isEmpty()) {
             r.number = a;
-        else
-            throw CliError(QStringLiteral("unexpected argument '%1'\n%2").arg(a, usage));
+        } else {
+            usageError(QStringLiteral("unexpected argument '%1'").arg(a));
+        }
     }
-    if (r.sheet != u"daily")
-        throw CliError(QStringLiteral("unknown sheet '%1' (only daily is printed so far)\n%2")
-                           .arg(r.sheet, usage));
+    if (!r.sheet) usageError(QStringLiteral("no sheet given"));
     static const QRegularExpression fourDigits(QStringLiteral("^\\d{4}$"));
-    if (!fourDigits.match(r.year).hasMatch())
-        throw CliError(QStringLiteral("--year needs a four-digit year\n%1").arg(usage));
-    if (r.number.isEmpty()) throw CliError(QStringLiteral("no record number given\n%1").arg(usage));
-    if (r.output.isEmpty())
-        throw CliError(QStringLiteral("no output file given (-o)\n%1").arg(usage));
+    const bool yearly = r.sheet->file == nullptr;
+    if (yearly && !fourDigits.match(r.year).hasMatch())
+        usageError(QStringLiteral("--year needs a four-digit year"));
+    if (!yearly && yearGiven)
+        usageError(QStringLiteral("--year is for daily only: %1 has one archive")
+                       .arg(QLatin1String(r.sheet->name)));
+    if (r.number.isEmpty()) usageError(QStringLiteral("no record number given"));
+    if (r.output.isEmpty()) usageError(QStringLiteral("no output file given (-o)"));
     return r;
 }
 
 // The record the user numbered from 1, as the editor shows it in lblPosizione.
-TRecord readRecord(const QString& path, const QString& numberText) {
-    const TRecordLayout& layout = TRecordLayout::daily();
+TRecord readRecord(const TRecordLayout& layout, const QString& path, const QString& numberText) {
     if (!QFileInfo(path).isFile()) throw CliError(QStringLiteral("no archive at %1").arg(path));
     bool ok = false;
     const qint64 number = numberText.toLongLong(&ok);
@@ -95,13 +128,15 @@ int runPdf(const Options& options, const QStringList& args) {
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         throw CliError(QStringLiteral("pdf needs a QGuiApplication"));
 
-    const QString archivePath =
-        QDir::cleanPath(QDir(options.folder).filePath(request.year + QStringLiteral(".ore")));
-    const TRecord record = readRecord(archivePath, request.number);
+    const PrintedSheet& printed = *request.sheet;
+    const QString file = printed.file ? *printed.file : request.year + QStringLiteral(".ore");
+    const TRecord record = readRecord(
+        printed.layout(), QDir::cleanPath(QDir(options.folder).filePath(file)), request.number);
 
-    report::Report sheet = report::DailySheet::create();
-    report::DailySheet::fill(
-        sheet, [&record](const QString& field) { return record.text(field); },
+    const report::SheetDesign& design = printed.design();
+    report::Report sheet = report::makeSheet(design);
+    report::fillSheet(
+        sheet, design, [&record](const QString& field) { return record.text(field); },
         Clock::current().now());
     sheet.prepare();
     QString error;

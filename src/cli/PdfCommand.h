@@ -1,8 +1,9 @@
 #pragma once
-// pdf daily --year YYYY N -o FILE.pdf: the printed sheet of one record as a
-// one-page PDF, through the same template and engine as the program's
-// "Stampa". Needs a QGuiApplication (fonts); never creates or changes an
-// archive.
+// pdf daily --year YYYY N -o FILE.pdf, pdf timetables N -o FILE.pdf and
+// pdf workers N -o FILE.pdf: the printed sheet (the worker card) of one
+// record as a one-page PDF, through the same template and engine as the
+// program's "Stampa". Needs a QGuiApplication (fonts); never creates or
+// changes an archive.
 
 #include "CliSupport.h"
 

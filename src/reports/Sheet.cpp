@@ -4,6 +4,44 @@
 
 namespace report {
 
+TextBox arialText(double x, double y, double w, double h, double points, HAlign align,
+                  const QString& text) {
+    TextBox t;
+    t.mm = QRectF(x, y, w, h);
+    t.font = Font{QStringLiteral("Arial"), points, false};
+    t.hAlign = align;
+    t.vAlign = VAlign::Center;
+    t.setText(text);
+    return t;
+}
+
+SheetBox sheetBox(const QString& name, const QString& field, const BoxRow& row, double dy) {
+    return {name, field,
+            arialText(row.x, row.y + dy, row.w, row.h, row.points, row.align,
+                      QString::fromUtf8(row.placeholder)),
+            QString::fromUtf8(row.prefix), QString::fromUtf8(row.suffix)};
+}
+
+void addFixedTexts(SheetDesign& design, std::span<const FixedRow> rows, double dy) {
+    for (const FixedRow& r : rows)
+        design.fixedTexts.push_back(
+            arialText(r.x, r.y + dy, r.w, r.h, r.points, r.align, QString::fromUtf8(r.text)));
+}
+
+void addShapes(SheetDesign& design, std::span<const ShapeRow> rows, double pitch) {
+    for (const ShapeRow& r : rows)
+        for (int k = 0; k < r.repeat; ++k)
+            design.shapes.push_back(Shape{QRectF(r.x, r.y + pitch * k, r.w, r.h),
+                                          r.fill ? QColor::fromString(r.fill) : QColor(), r.pen,
+                                          Qt::black});
+}
+
+TextBox footerBox(double x, double y, double w, double h) {
+    TextBox t = arialText(x, y, w, h, 8, HAlign::Center, QStringLiteral("Data e ora stampa"));
+    t.name = QStringLiteral("txtCalce");
+    return t;
+}
+
 Report makeSheet(const SheetDesign& design) {
     ReportPage page;
     page.orientation = design.orientation;

@@ -7,6 +7,7 @@
 #include "Report.h"
 
 #include <functional>
+#include <span>
 #include <vector>
 
 namespace report {
@@ -35,6 +36,39 @@ struct SheetDesign {
     std::vector<TextBox> fixedTexts;
     std::vector<Shape> shapes;
 };
+
+// The rows designs are written in. Positions are millimetres from the corner
+// inside the margins; every text is Arial, one line, vertically centred.
+struct BoxRow { // a named box: "tit" + field, or the name a design gives it
+    const char* field;
+    double x, y, w, h;
+    double points;
+    HAlign align;
+    const char* placeholder = "";
+    const char* prefix = "";
+    const char* suffix = "";
+};
+struct FixedRow { // a heading or a label
+    const char* text;
+    double x, y, w, h;
+    double points;
+    HAlign align;
+};
+struct ShapeRow { // a rectangle, or a line of zero width or height
+    double x, y, w, h;
+    const char* fill; // colour name, or nullptr
+    double pen;       // mm of frame, 0 for none
+    int repeat = 1;   // copies, one row pitch further down each
+};
+
+TextBox arialText(double x, double y, double w, double h, double points, HAlign align,
+                  const QString& text);
+// The box of `row`, `dy` further down, filled from `field`.
+SheetBox sheetBox(const QString& name, const QString& field, const BoxRow& row, double dy = 0);
+void addFixedTexts(SheetDesign& design, std::span<const FixedRow> rows, double dy = 0);
+void addShapes(SheetDesign& design, std::span<const ShapeRow> rows, double pitch = 0);
+// txtCalce at that place: 8 pt, centred, "Data e ora stampa" until printed.
+TextBox footerBox(double x, double y, double w, double h);
 
 // A fresh report from the stored design: placeholders in every named box.
 Report makeSheet(const SheetDesign& design);

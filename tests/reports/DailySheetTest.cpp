@@ -1,10 +1,12 @@
 // The daily sheet screens: what the printed and previewed page shows, read
 // from the editor's controls as they are on screen.
-#include "reports/Printing.h"
-#include "screens/ScreenFixture.h"
+#include "SheetFixture.h"
 #include "screens/daily/TfrmAnteprimaTurno.h"
 #include "screens/daily/TfrmStampaTurno.h"
 #include "screens/daily/TfrmTurni.h"
+#include "screens/timetables/TfrmStampaOrario.h"
+#include "screens/workers/TfrmAnteprimaIstruttore.h"
+#include "screens/workers/TfrmStampaIstruttore.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,76 +21,30 @@ namespace {
 
 using namespace report;
 
-const QString kFooter = QStringLiteral("Stampa eseguita in data 05/03/2024 alle ore 09:30:15");
-
-bool isAttachment(const QString& field) {
-    return field.startsWith(QLatin1String("File")) || field.startsWith(QLatin1String("Desc"));
-}
-
-class DailySheet : public ScreenTest {
+class DailySheet : public SheetTest {
   protected:
     TfrmTurni* editor = nullptr;
-    RecordingPrinting* printing = nullptr;
 
+    DailySheet() : SheetTest(QStringLiteral("TfrmTurni")) {}
     void SetUp() override {
-        ScreenTest::SetUp();
-        auto p = std::make_unique<RecordingPrinting>();
-        printing = p.get();
-        Printing::install(std::move(p));
+        SheetTest::SetUp();
         editor = qobject_cast<TfrmTurni*>(screen("TfrmTurni"));
         control<QLabel>("TfrmTurni", "lblFile")->setText(path("2024.ore"));
-        editor->show();
-    }
-    void TearDown() override {
-        Printing::install(nullptr);
-        ScreenTest::TearDown();
-    }
-    QLineEdit* box(const QString& name) const { return control("TfrmTurni", name); }
-
-    // Presses the editor's button, then the sheet screen's action button.
-    void press(const char* editorButton, const char* sheetButton = "btnStampa") {
-        modal->scripts.push_back([sheetButton](QDialog& d) {
-            FormKit::child<QAbstractButton>(&d, QString::fromLatin1(sheetButton))->click();
-        });
-        click("TfrmTurni", QString::fromLatin1(editorButton));
-    }
-    // The one page printed through "Stampa".
-    PreparedPage printedPage() {
-        press("btnStampa");
-        EXPECT_EQ(printing->printed.size(), 1u);
-        EXPECT_EQ(printing->printed.back().pages.size(), 1u);
-        return printing->printed.back().pages.front();
-    }
-    static QString textOf(const PreparedPage& page, const QString& name) {
-        const TextBox* b = page.text(name);
-        EXPECT_NE(b, nullptr) << name.toStdString();
-        return b ? b->text() : QString();
     }
 };
 
 TEST_F(DailySheet, EveryBoxShowsTheTrimmedTextOfItsControl) {
-    QStringList fields;
-    for (const TFieldDef& f : TRecordLayout::daily().fields())
-        if (!isAttachment(f.name)) fields << f.name;
-    // Blanks around a text that fits the box's length: "Data testo è" and the
-    // like, cut to the length less the three blanks.
-    QHash<QString, QString> typed;
-    for (const QString& f : fields) {
-        QLineEdit* control = box("txt" + f);
-        typed[f] = (f + " testo è").left(control->maxLength() - 3);
-        control->setText(" \t" + typed[f] + " ");
-        ASSERT_EQ(control->text().size(), typed[f].size() + 3) << f.toStdString();
-    }
+    const std::map<QString, QString> typed = typeAroundBlanks(TRecordLayout::daily());
     // Several workers in one slot, longer than the box is wide: one line.
     const QString workers = QStringLiteral("Rossi Mario, Esposito Chiara, Bianchi Anna, "
                                            "Verdi Giuseppe, Russo Francesca, Colombo Luca");
     box("txtLavoratore07")->setText(workers);
 
     const PreparedPage page = printedPage();
-    for (const QString& f : fields) {
-        const QString expected = f == u"Data"           ? "DATA:  " + typed[f] + " "
+    for (const auto& [f, text] : typed) {
+        const QString expected = f == u"Data"           ? "DATA:  " + text + " "
                                  : f == u"Lavoratore07" ? workers
-                                                        : typed[f];
+                                                        : text;
         EXPECT_EQ(textOf(page, "tit" + f), expected) << f.toStdString();
     }
     EXPECT_EQ(page.text("titLavoratore07")->lines.size(), 1);
@@ -96,7 +52,7 @@ TEST_F(DailySheet, EveryBoxShowsTheTrimmedTextOfItsControl) {
     // Nothing else on the page is filled by the program.
     const auto named = std::count_if(page.texts.begin(), page.texts.end(),
                                      [](const TextBox& t) { return !t.name.isEmpty(); });
-    EXPECT_EQ(named, fields.size() + 1);
+    EXPECT_EQ(named, std::ssize(typed) + 1);
 }
 
 TEST_F(DailySheet, FreshScreenPrintsEmptyBoxesAndTheBareDateLine) {
@@ -144,15 +100,10 @@ TEST_F(DailySheet, SlotsKeepTheirRowsAndBoxesTheirPlaceAndFont) {
         {"txtCalce", {12, 193, 273, 4.2}, 8, HAlign::Center, ""},
     };
     for (const Expected& e : table) {
-        SCOPED_TRACE(e.name);
-        const TextBox* b = page.text(QString::fromLatin1(e.name));
-        ASSERT_NE(b, nullptr);
-        EXPECT_EQ(b->mm, e.mm);
-        EXPECT_EQ(b->font, (Font{QStringLiteral("Arial"), e.points, false}));
-        EXPECT_EQ(b->hAlign, e.align);
-        EXPECT_EQ(b->vAlign, VAlign::Center);
+        expectPlace(page, QString::fromLatin1(e.name), e.mm, e.points, e.align);
         if (QLatin1String(e.name) != QLatin1String("txtCalce")) {
-            EXPECT_EQ(b->text(), QString::fromUtf8(e.text));
+            EXPECT_EQ(textOf(page, QString::fromLatin1(e.name)), QString::fromUtf8(e.text))
+                << e.name;
         }
     }
 }
@@ -230,7 +181,8 @@ TEST_F(DailySheet, PrintsTheScreenNotTheArchiveAndNeverWritesIt) {
     EXPECT_EQ(after.readAll(), bytes);
 }
 
-TEST(DailySheetScreens, CaptionsAndButtons) {
+// Every sheet screen, of whichever editor.
+TEST(SheetScreens, CaptionsAndButtons) {
     struct Expected {
         std::function<QDialog*()> create;
         const char* name;
@@ -241,6 +193,11 @@ TEST(DailySheetScreens, CaptionsAndButtons) {
         {[] { return new TfrmStampaTurno; }, "TfrmStampaTurno", " Stampa scheda", "Stampa"},
         {[] { return new TfrmAnteprimaTurno; }, "TfrmAnteprimaTurno", " Anteprima di stampa",
          "Mostra anteprima"},
+        {[] { return new TfrmStampaOrario; }, "TfrmStampaOrario", " Stampa scheda", "Stampa"},
+        {[] { return new TfrmStampaIstruttore; }, "TfrmStampaIstruttore", " Stampa scheda",
+         "Stampa"},
+        {[] { return new TfrmAnteprimaIstruttore; }, "TfrmAnteprimaIstruttore",
+         " Anteprima di stampa", "Mostra anteprima"},
     };
     for (const Expected& e : table) {
         std::unique_ptr<QDialog> screen(e.create());

@@ -1,5 +1,5 @@
-// velmora-cli pdf daily: one record of a year's daily archive as a one-page
-// PDF sheet.
+// velmora-cli pdf: one record of a year's daily archive, of the timetables or
+// of the workers as a one-page PDF sheet.
 #include "cli/PdfCommand.h"
 #include "PdfSupport.h"
 #include "support/Faults.h"
@@ -18,8 +18,9 @@ class PdfCommand : public ::testing::Test {
     cli::Options options;
 
     void SetUp() override {
-        ASSERT_TRUE(QFile::copy(QStringLiteral(VELMORA_TEST_DATA "/2024.ore"),
-                                folder.filePath(QStringLiteral("2024.ore"))));
+        for (const char* name : {"2024.ore", "Orari.pro", "Dipendenti.pro"})
+            ASSERT_TRUE(QFile::copy(QStringLiteral(VELMORA_TEST_DATA "/") + name,
+                                    folder.filePath(QString::fromLatin1(name))));
         options.folder = folder.path();
         Clock::install(
             std::make_unique<FixedClock>(QDateTime(QDate(2024, 3, 5), QTime(9, 30, 15))));
@@ -47,6 +48,44 @@ TEST_F(PdfCommand, WritesTheSheetOfTheNumberedRecord) {
             << expected;
 }
 
+TEST_F(PdfCommand, WritesTheTimetableSheetAndTheWorkerCard) {
+    struct Case {
+        QStringList args;
+        std::vector<const char*> expected;
+        QSizeF pointsSize; // the page, landscape or portrait A4
+    };
+    const Case cases[] = {
+        {{"timetables", "2", "-o", out()},
+         {"Orario estivo", "DALLE ORE", "ATTIVITA' DA SVOLGERE", "07:30", "13:30",
+          "Sorveglianza spiaggia", "20:00", "21:00", "Chiusura cancelli", "giugno - settembre",
+          "Lido comunale", "Stampa eseguita in data 05/03/2024 alle ore 09:30:15"},
+         {842, 595}},
+        {{"workers", "1", "-o", out()},
+         {"SCHEDA INFORMATIVA LAVORATORE", "Cognome e nome: Rossi Mario",
+          "Comune di nascita: Roma RM", "IBAN: IT60X0542811101000000123456",
+          "Compenso totale: € 18000,00", "Importo rata: € 1500,00",
+          "Stampa eseguita in data 05/03/2024 alle ore 09:30:15"},
+         {595, 842}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args.first().toStdString());
+        EXPECT_EQ(cli::runPdf(options, c.args), cli::kExitOk);
+        EXPECT_EQ(pdfPageCount(out()), 1);
+        const auto text = pdfText(out());
+        ASSERT_TRUE(text) << "pdftotext (poppler-utils) is missing";
+        for (const char* expected : c.expected)
+            EXPECT_TRUE(text->simplified().contains(QString::fromUtf8(expected).simplified()))
+                << expected;
+        QFile pdf(out());
+        ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+        const QByteArray box = QStringLiteral("/MediaBox [0 0 %1 %2]")
+                                   .arg(c.pointsSize.width(), 0, 'f', 6)
+                                   .arg(c.pointsSize.height(), 0, 'f', 6)
+                                   .toLatin1();
+        EXPECT_TRUE(pdf.readAll().contains(box)) << box.toStdString();
+    }
+}
+
 TEST_F(PdfCommand, RefusesWhatItCannotPrintAndCreatesNothing) {
     const std::vector<std::pair<const char*, QStringList>> cases = {
         {"no archive for the year", {"daily", "--year", "2023", "1", "-o", out()}},
@@ -60,18 +99,35 @@ TEST_F(PdfCommand, RefusesWhatItCannotPrintAndCreatesNothing) {
         {"unknown sheet", {"weekly", "--year", "2024", "1", "-o", out()}},
         {"unknown option", {"daily", "--year", "2024", "1", "-o", out(), "--color"}},
         {"output folder missing", {"daily", "--year", "2024", "1", "-o", out("no/sheet.pdf")}},
+        {"a year for the timetables", {"timetables", "--year", "2024", "1", "-o", out()}},
+        {"past the last timetable", {"timetables", "3", "-o", out()}},
+        {"no worker number", {"workers", "-o", out()}},
+        {"worker 0", {"workers", "0", "-o", out()}},
+        {"no sheet", {"-o", out()}},
     };
     for (const auto& [what, args] : cases) {
         EXPECT_THROW(cli::runPdf(options, args), cli::CliError) << what;
         EXPECT_FALSE(QFile::exists(out())) << what;
     }
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+              (QStringList{"2024.ore", "Dipendenti.pro", "Orari.pro"}));
+    // Without their archive the two others refuse too.
+    for (const char* name : {"Orari.pro", "Dipendenti.pro"})
+        ASSERT_TRUE(QFile::remove(folder.filePath(QString::fromLatin1(name))));
+    for (const char* sheet : {"timetables", "workers"}) {
+        EXPECT_THROW(cli::runPdf(options, {sheet, "1", "-o", out()}), cli::CliError) << sheet;
+        EXPECT_FALSE(QFile::exists(out())) << sheet;
+    }
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
               QStringList{"2024.ore"});
 }
 
 TEST_F(PdfCommand, NeverWritesOntoTheProgramsOwnFiles) {
-    for (const char* name : {"Orari.pro", "Dipendenti.pro", "2024.set", "unins000.dll"})
+    // Every program file holds the same bytes, to see that none changes.
+    for (const char* name : {"Orari.pro", "Dipendenti.pro", "2024.set", "unins000.dll"}) {
+        QFile::remove(out(name));
         ASSERT_TRUE(QFile::copy(QStringLiteral(VELMORA_TEST_DATA "/2024.ore"), out(name)));
+    }
     ASSERT_TRUE(QFile::link(out("Dipendenti.pro"), out("scheda.pdf")));
     const QString folderName = QFileInfo(folder.path()).fileName();
     const QString cwd = QDir::currentPath();
@@ -88,10 +144,13 @@ TEST_F(PdfCommand, NeverWritesOntoTheProgramsOwnFiles) {
         QFile f(QStringLiteral(VELMORA_TEST_DATA "/2024.ore"));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }();
+    const QStringList sheets[] = {
+        {"daily", "--year", "2024", "1"}, {"timetables", "1"}, {"workers", "1"}};
     for (const QString& target : targets) {
-        EXPECT_THROW(cli::runPdf(options, {"daily", "--year", "2024", "1", "-o", target}),
-                     cli::CliError)
-            << target.toStdString();
+        for (const QStringList& sheet : sheets) {
+            EXPECT_THROW(cli::runPdf(options, sheet + QStringList{"-o", target}), cli::CliError)
+                << sheet.first().toStdString() << " onto " << target.toStdString();
+        }
     }
     QDir::setCurrent(cwd);
     for (const char* name :
@@ -119,7 +178,7 @@ TEST_F(PdfCommand, AFullDiskKeepsTheEarlierSheetWhole) {
     ASSERT_TRUE(sheet.open(QIODevice::ReadOnly));
     EXPECT_EQ(sheet.readAll(), before);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
-              QStringList({"2024.ore", "sheet.pdf"}));
+              QStringList({"2024.ore", "Dipendenti.pro", "Orari.pro", "sheet.pdf"}));
 }
 
 } // namespace

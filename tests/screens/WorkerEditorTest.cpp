@@ -223,9 +223,10 @@ TEST_F(WorkerEditor, TheStartMenuTileOpensItAndItsLaterScreensWait) {
     EXPECT_EQ(editor->windowTitle(), " Velmora - Anagrafica Lavoratori");
     EXPECT_EQ(screen("TfrmIstruttori")->findChild<QWidget*>("btnNuovo"), nullptr);
     for (const char* name :
-         {"cmdNuovo", "cmdSalva", "cmdEsci", "cmdPrimo", "btnEmail", "cmdFile", "cmdScaduti"})
+         {"cmdNuovo", "cmdSalva", "cmdStampa", "cmdAnteprima", "cmdEsci", "cmdPrimo", "btnEmail",
+          "cmdFile", "cmdScaduti", "btnCodFisc", "btnIva", "btnIban", "btnCarta"})
         EXPECT_TRUE(control<QAbstractButton>("TfrmIstruttori", name)->isEnabled()) << name;
-    for (const char* name : {"cmdStampa", "cmdAnteprima", "cmdEsporta", "cmdGuida"})
+    for (const char* name : {"cmdEsporta", "cmdGuida"})
         EXPECT_FALSE(control<QAbstractButton>("TfrmIstruttori", name)->isEnabled()) << name;
 }
 

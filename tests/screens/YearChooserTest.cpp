@@ -77,9 +77,27 @@ TEST(ScreenRegistry, CreatesScreensInTheirFixedOrder) {
     ScreenSet set;
     const QStringList order = set.order();
     // Relative order of the screens that exist; later screens slot in between.
-    const QStringList expected = {"TfrmAvvio",       "TfrmIstruttori", "TfrmTrovaIstruttori",
-                                  "TfrmDaRinnovare", "TfrmTrovaOrari", "TfrmMenuRegistro",
-                                  "TfrmTurni",       "TfrmCalendario", "TfrmTrovaTurni"};
+    const QStringList expected = {"TfrmAvvio",
+                                  "TfrmCarta",
+                                  "TfrmCodFisc",
+                                  "TfrmIban",
+                                  "TfrmPartitaIva",
+                                  "TfrmIstruttori",
+                                  "TfrmTrovaIstruttori",
+                                  "TfrmDaRinnovare",
+                                  "TfrmStampaIstruttore",
+                                  "TfrmAnteprimaIstruttore",
+                                  "TfrmOrari",
+                                  "TfrmTrovaOrari",
+                                  "TfrmStampaOrario",
+                                  "TfrmMenuRegistro",
+                                  "TfrmTurni",
+                                  "TfrmCalendario",
+                                  "TfrmTrovaTurni",
+                                  "TfrmStampaTurno",
+                                  "TfrmSettimanale",
+                                  "TfrmTrovaSet",
+                                  "TfrmAnteprimaTurno"};
     qsizetype at = -1;
     for (const QString& name : expected) {
         const qsizetype i = order.indexOf(name);
@@ -87,7 +105,9 @@ TEST(ScreenRegistry, CreatesScreensInTheirFixedOrder) {
         at = i;
     }
     // Per-use screens are only created: nobody reaches them through that copy.
-    for (const char* perUse : {"TfrmTrovaOrari", "TfrmTrovaTurni", "TfrmDaRinnovare"})
+    for (const char* perUse :
+         {"TfrmTrovaOrari", "TfrmTrovaTurni", "TfrmDaRinnovare", "TfrmStampaIstruttore",
+          "TfrmAnteprimaIstruttore", "TfrmStampaOrario", "TfrmTrovaSet", "TfrmCarta"})
         EXPECT_EQ(Screens::find(perUse), nullptr) << perUse;
 }
 

@@ -1,5 +1,6 @@
 #include "TfrmOrari.h"
 
+#include "TfrmStampaOrario.h"
 #include "TfrmTrovaOrari.h"
 #include "screens/common/FormKit.h"
 
@@ -35,7 +36,7 @@ const RecordEditor::Spec& spec() {
             {{QStringLiteral("txtNome"), EditorTexts::kNameWarning}},
             QStringLiteral("txtNome"),
             {QStringLiteral("btnAnteprima")},
-            {QStringLiteral("btnStampa"), QStringLiteral("btnEsporta"), QStringLiteral("btnGuida")},
+            {QStringLiteral("btnEsporta"), QStringLiteral("btnGuida")},
         };
         spec.attachmentTag = QStringLiteral("orari");
         return spec;
@@ -57,6 +58,10 @@ TfrmOrari::TfrmOrari(QWidget* parent) : RecordEditor(TRecordLayout::timetables()
     FormKit::onClick(this, QStringLiteral("btnTrova"), [this] {
         TfrmTrovaOrari search(this);
         openWithTag(search, QStringLiteral("orari"));
+    });
+    FormKit::onClick(this, QStringLiteral("btnStampa"), [this] {
+        TfrmStampaOrario sheet(this);
+        showModal(sheet);
     });
 }
 

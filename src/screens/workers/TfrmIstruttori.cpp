@@ -1,6 +1,8 @@
 #include "TfrmIstruttori.h"
 
+#include "TfrmAnteprimaIstruttore.h"
 #include "TfrmDaRinnovare.h"
+#include "TfrmStampaIstruttore.h"
 #include "TfrmTrovaIstruttori.h"
 
 #include "archive/Text.h"
@@ -197,8 +199,7 @@ const RecordEditor::Spec& spec() {
              {QStringLiteral("txtScadenza"), kScadenzaMissing}},
             QStringLiteral("txtCognome"),
             {QStringLiteral("btnDuplica")},
-            {QStringLiteral("btnStampa"), QStringLiteral("btnAnteprima"),
-             QStringLiteral("btnEsporta"), QStringLiteral("btnGuida")},
+            {QStringLiteral("btnEsporta"), QStringLiteral("btnGuida")},
             {{"btnNuovo", "cmdNuovo"},
              {"btnSalva", "cmdSalva"},
              {"btnTrova", "cmdTrova"},
@@ -267,6 +268,14 @@ TfrmIstruttori::TfrmIstruttori(QWidget* parent)
     FormKit::onClick(this, QStringLiteral("cmdTrova"), [this] {
         TfrmTrovaIstruttori search(this);
         openWithTag(search, QStringLiteral("istruttori"));
+    });
+    FormKit::onClick(this, QStringLiteral("cmdStampa"), [this] {
+        TfrmStampaIstruttore card(this);
+        showModal(card);
+    });
+    FormKit::onClick(this, QStringLiteral("cmdAnteprima"), [this] {
+        TfrmAnteprimaIstruttore card(this);
+        showModal(card);
     });
     // A worker chosen in the worker search comes back as the record on
     // screen.
