@@ -14,7 +14,9 @@
 #include "screens/timetables/TfrmOrari.h"
 #include "screens/timetables/TfrmStampaOrario.h"
 #include "screens/timetables/TfrmTrovaOrari.h"
+#include "screens/weekly/TfrmAnteprimaSet.h"
 #include "screens/weekly/TfrmSettimanale.h"
+#include "screens/weekly/TfrmStampaSet.h"
 #include "screens/weekly/TfrmTrovaSet.h"
 #include "screens/workers/TfrmAnteprimaIstruttore.h"
 #include "screens/workers/TfrmDaRinnovare.h"
@@ -55,6 +57,8 @@ const std::vector<Entry>& registry() {
         {[] { return new TfrmTrovaTurni; }, false},          //
         {[] { return new TfrmStampaTurno; }, false},         //
         {[] { return new TfrmSettimanale; }, true},          // the weekly shift tables
+        {[] { return new TfrmStampaSet; }, false},           //
+        {[] { return new TfrmAnteprimaSet; }, false},        //
         {[] { return new TfrmTrovaSet; }, false},            //
         {[] { return new TfrmAnteprimaTurno; }, false},      //
     };

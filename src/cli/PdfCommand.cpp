@@ -7,6 +7,7 @@
 #include "reports/DailySheet.h"
 #include "reports/Render.h"
 #include "reports/TimetableSheet.h"
+#include "reports/WeeklySheet.h"
 #include "reports/WorkerCard.h"
 
 #include <QDir>
@@ -21,7 +22,7 @@ namespace cli {
 namespace {
 
 const QString kUsage =
-    QStringLiteral("usage: velmora-cli [--folder DIR] pdf daily --year YYYY N -o FILE.pdf\n"
+    QStringLiteral("usage: velmora-cli [--folder DIR] pdf daily|weekly --year YYYY N -o FILE.pdf\n"
                    "       velmora-cli [--folder DIR] pdf timetables|workers N -o FILE.pdf");
 
 // The sheets the command prints, each from the archive its editor keeps.
@@ -29,12 +30,15 @@ struct PrintedSheet {
     const char* name;
     const TRecordLayout& (*layout)();
     const report::SheetDesign& (*design)();
-    const QString* file; // nullptr: one archive a year, YYYY.ore
+    const QString* file;      // nullptr: one archive a year,
+    const char* yearlySuffix; // YYYY followed by this
 };
 const PrintedSheet kSheets[] = {
-    {"daily", TRecordLayout::daily, report::DailySheet::design, nullptr},
-    {"timetables", TRecordLayout::timetables, report::TimetableSheet::design, &kTimetablesFile},
-    {"workers", TRecordLayout::workers, report::WorkerCard::design, &kWorkersFile},
+    {"daily", TRecordLayout::daily, report::DailySheet::design, nullptr, ".ore"},
+    {"weekly", TRecordLayout::weekly, report::WeeklySheet::design, nullptr, ".set"},
+    {"timetables", TRecordLayout::timetables, report::TimetableSheet::design, &kTimetablesFile,
+     nullptr},
+    {"workers", TRecordLayout::workers, report::WorkerCard::design, &kWorkersFile, nullptr},
 };
 
 struct PdfRequest {
@@ -69,7 +73,8 @@ PdfRequest parse(const QStringList& args) {
                              [&a](const PrintedSheet& s) { return a == QLatin1String(s.name); });
             if (s == std::end(kSheets))
                 usageError(
-                    QStringLiteral("unknown sheet '%1' (daily, timetables or workers)").arg(a));
+                    QStringLiteral("unknown sheet '%1' (daily, weekly, timetables or workers)")
+                        .arg(a));
             r.sheet = s;
         } else if (r.number.isEmpty()) {
             r.number = a;
@@ -83,7 +88,7 @@ PdfRequest parse(const QStringList& args) {
     if (yearly && !fourDigits.match(r.year).hasMatch())
         usageError(QStringLiteral("--year needs a four-digit year"));
     if (!yearly && yearGiven)
-        usageError(QStringLiteral("--year is for daily only: %1 has one archive")
+        usageError(QStringLiteral("--year is for daily and weekly only: %1 has one archive")
                        .arg(QLatin1String(r.sheet->name)));
     if (r.number.isEmpty()) usageError(QStringLiteral("no record number given"));
     if (r.output.isEmpty()) usageError(QStringLiteral("no output file given (-o)"));
@@ -129,7 +134,8 @@ int runPdf(const Options& options, const QStringList& args) {
         throw CliError(QStringLiteral("pdf needs a QGuiApplication"));
 
     const PrintedSheet& printed = *request.sheet;
-    const QString file = printed.file ? *printed.file : request.year + QStringLiteral(".ore");
+    const QString file =
+        printed.file ? *printed.file : request.year + QLatin1String(printed.yearlySuffix);
     const TRecord record = readRecord(
         printed.layout(), QDir::cleanPath(QDir(options.folder).filePath(file)), request.number);
 

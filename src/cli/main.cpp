@@ -41,9 +41,10 @@ const Command kCommands[] = {
      "print the record count, the bytes of an incomplete last record and every\n"
      "length byte beyond its field's capacity; exit 1 when any is found",
      1, 1, false, cli::runVerify, nullptr},
-    {"pdf", "daily --year YYYY N -o FILE.pdf | timetables|workers N -o FILE.pdf",
+    {"pdf", "daily|weekly --year YYYY N -o FILE.pdf | timetables|workers N -o FILE.pdf",
      "write the printed sheet of record N as a one-page PDF: of that year's daily\n"
-     "archive (YYYY.ore), of Orari.pro, or the worker card of Dipendenti.pro",
+     "or weekly archive (YYYY.ore, YYYY.set), of Orari.pro, or the worker card of\n"
+     "Dipendenti.pro",
      1, 8, true, cli::runPdf, cli::makePdfApplication},
     {"check", "codfisc|iva|iban|carta VALUE",
      "print the message the check dialog shows for a fiscal code, VAT number,\n"

@@ -283,7 +283,7 @@ TEST_F(CliTest, HelpListsTheCommands) {
     EXPECT_TRUE(r.out.contains("check codfisc|iva|iban|carta VALUE")) << r.out.toStdString();
     EXPECT_TRUE(r.out.contains("find daily|weekly|timetables|workers")) << r.out.toStdString();
     EXPECT_TRUE(r.out.contains("renewals [--today dd/mm/yyyy]")) << r.out.toStdString();
-    EXPECT_TRUE(r.out.contains("pdf daily --year YYYY N -o FILE.pdf | timetables|workers N"))
+    EXPECT_TRUE(r.out.contains("pdf daily|weekly --year YYYY N -o FILE.pdf | timetables|workers N"))
         << r.out.toStdString();
 }
 

@@ -48,6 +48,23 @@ TEST_F(PdfCommand, WritesTheSheetOfTheNumberedRecord) {
             << expected;
 }
 
+TEST_F(PdfCommand, WritesTheWeeklySheetOfThatYear) {
+    ASSERT_TRUE(QFile::copy(QStringLiteral(VELMORA_TEST_DATA "/2024.set"),
+                            folder.filePath(QStringLiteral("2024.set"))));
+    EXPECT_EQ(cli::runPdf(options, {"weekly", "--year", "2024", "1", "-o", out()}), cli::kExitOk);
+    EXPECT_EQ(pdfPageCount(out()), 1);
+    const auto text = pdfText(out());
+    ASSERT_TRUE(text);
+    for (const char* expected :
+         {"Settimana 10", "SETTIMANA DAL 04/03/2024 AL 10/03/2024", "LUNEDI'", "DOMENICA",
+          "Esposito", "Reperibile: Gallo Francesca", "Palestra comunale", "Chiavi in portineria",
+          "Sabato chiuso per manutenzione", "Stampa eseguita in data 05/03/2024 alle ore 09:30:15"})
+        EXPECT_TRUE(text->simplified().contains(QString::fromUtf8(expected))) << expected;
+    EXPECT_THROW(cli::runPdf(options, {"weekly", "1", "-o", out("b.pdf")}), cli::CliError);
+    EXPECT_THROW(cli::runPdf(options, {"weekly", "--year", "2024", "-o", "2024.set"}),
+                 cli::CliError);
+}
+
 TEST_F(PdfCommand, WritesTheTimetableSheetAndTheWorkerCard) {
     struct Case {
         QStringList args;

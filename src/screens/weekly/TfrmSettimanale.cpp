@@ -1,5 +1,7 @@
 #include "TfrmSettimanale.h"
 
+#include "TfrmAnteprimaSet.h"
+#include "TfrmStampaSet.h"
 #include "TfrmTrovaSet.h"
 #include "archive/Text.h"
 #include "screens/common/FormKit.h"
@@ -61,8 +63,7 @@ const RecordEditor::Spec& spec() {
                              "fine della settimana a cui si riferiscono i turni di lavoro.")}},
             QStringLiteral("txtNome"),
             {QStringLiteral("btnEsporta")},
-            {QStringLiteral("btnStampa"), QStringLiteral("btnAnteprima"),
-             QStringLiteral("btnGuida")},
+            {QStringLiteral("btnGuida")},
         };
         spec.attachmentTag = QStringLiteral("settimanale");
         return spec;
@@ -119,6 +120,14 @@ TfrmSettimanale::TfrmSettimanale(QWidget* parent)
     FormKit::onClick(this, QStringLiteral("btnTrova"), [this] {
         TfrmTrovaSet search(this);
         openWithTag(search, QStringLiteral("settimanale"));
+    });
+    FormKit::onClick(this, QStringLiteral("btnStampa"), [this] {
+        TfrmStampaSet sheet(this);
+        showModal(sheet);
+    });
+    FormKit::onClick(this, QStringLiteral("btnAnteprima"), [this] {
+        TfrmAnteprimaSet sheet(this);
+        showModal(sheet);
     });
     FormKit::onClick(this, QStringLiteral("impNome"), [this] {
         TfrmTrovaOrari picker(this);
