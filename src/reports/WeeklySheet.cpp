@@ -72,38 +72,36 @@ void addSlotBox(SheetDesign& d, const BoxRow& r, int slot) {
     d.boxes.push_back(sheetBox(QStringLiteral("tit") + field, field, r, kPitch * (slot - 1)));
 }
 
-SheetDesign build() {
-    SheetDesign d;
-    d.name = QStringLiteral("weekly sheet");
-    d.orientation = Orientation::Landscape;
-    d.boxes.push_back(sheetBox(QStringLiteral("titNome"), QStringLiteral("Nome"), kTitle[0]));
-    // The week as one line; with no dates the blanks around them stay.
-    SheetBox week = sheetBox(QStringLiteral("titData"), QString(), kWeek);
-    week.compose = [](const FieldSource& f) {
-        return QStringLiteral("SETTIMANA DAL  ") + f(QStringLiteral("DataInizio")) +
-               QStringLiteral("  AL  ") + f(QStringLiteral("DataFine")) + u' ';
-    };
-    d.boxes.push_back(week);
-    for (const BoxRow& r : std::span(kTitle).subspan(1))
-        d.boxes.push_back(sheetBox(QStringLiteral("tit") + QString::fromLatin1(r.field),
-                                   QString::fromLatin1(r.field), r));
-    for (int slot = 1; slot <= kSlots; ++slot)
-        for (const BoxRow& r : kTimes)
-            addSlotBox(d, r, slot);
-    for (const BoxRow& r : kDays)
-        for (int slot = 1; slot <= kSlots; ++slot)
-            addSlotBox(d, r, slot);
-    d.footer = footerBox(2, 183, 273, 4.2);
-    addFixedTexts(d, kFixed);
-    addShapes(d, kShapes, kPitch);
-    return d;
-}
-
 } // namespace
 
 const SheetDesign& design() {
-    static const SheetDesign d = build();
-    return d;
+    static const SheetDesign sheet = [] {
+        SheetDesign d;
+        d.name = QStringLiteral("weekly sheet");
+        d.orientation = Orientation::Landscape;
+        d.boxes.push_back(sheetBox(QStringLiteral("titNome"), QStringLiteral("Nome"), kTitle[0]));
+        // The week as one line; with no dates the blanks around them stay.
+        SheetBox week = sheetBox(QStringLiteral("titData"), QString(), kWeek);
+        week.compose = [](const FieldSource& f) {
+            return QStringLiteral("SETTIMANA DAL  ") + f(QStringLiteral("DataInizio")) +
+                   QStringLiteral("  AL  ") + f(QStringLiteral("DataFine")) + u' ';
+        };
+        d.boxes.push_back(week);
+        for (const BoxRow& r : std::span(kTitle).subspan(1))
+            d.boxes.push_back(sheetBox(QStringLiteral("tit") + QString::fromLatin1(r.field),
+                                       QString::fromLatin1(r.field), r));
+        for (int slot = 1; slot <= kSlots; ++slot)
+            for (const BoxRow& r : kTimes)
+                addSlotBox(d, r, slot);
+        for (const BoxRow& r : kDays)
+            for (int slot = 1; slot <= kSlots; ++slot)
+                addSlotBox(d, r, slot);
+        d.footer = footerBox(2, 183, 273, 4.2);
+        addFixedTexts(d, kFixed);
+        addShapes(d, kShapes, kPitch);
+        return d;
+    }();
+    return sheet;
 }
 
 } // namespace report::WeeklySheet

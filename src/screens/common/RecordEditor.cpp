@@ -55,6 +55,11 @@ RecordEditor::RecordEditor(const TRecordLayout& layout, Spec spec, QWidget* pare
     EditorChrome::attachmentLabels(this);
 }
 
+QString RecordEditor::archivePathOf(const QString& editorName) {
+    const RecordEditor* editor = Screens::get<RecordEditor>(editorName);
+    return editor ? editor->archivePath() : QString();
+}
+
 QString RecordEditor::button(const QString& standardName) const {
     for (const auto& [from, to] : spec_.renamed)
         if (from == standardName) return to;

@@ -91,6 +91,9 @@ class RecordEditor : public QWidget {
     void importFields(const TRecord& record, const QStringList& fields);
     // The full path of this editor's archive.
     virtual QString archivePath() const = 0;
+    // The archive of the editor of that name (a yearly editor's lblFile),
+    // or an empty text when there is no such editor.
+    static QString archivePathOf(const QString& editorName);
     const TRecordLayout& layout() const { return buffer_.layout(); }
     // The name this editor gives a standard button (btnNuovo or cmdNuovo).
     QString button(const QString& standardName) const;

@@ -2,12 +2,10 @@
 
 #include "screens/common/RecordEditor.h"
 #include "screens/common/ScreenNames.h"
-#include "screens/common/Screens.h"
 
 // The archive of the year chosen for the daily editor (its lblFile).
 static QString dailyArchive() {
-    const RecordEditor* editor = Screens::get<RecordEditor>(ScreenName::kTurni);
-    return editor ? editor->archivePath() : QString();
+    return RecordEditor::archivePathOf(ScreenName::kTurni);
 }
 
 TfrmTrovaTurni::TfrmTrovaTurni(QWidget* parent)

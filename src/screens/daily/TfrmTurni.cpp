@@ -5,6 +5,7 @@
 #include "TfrmTrovaTurni.h"
 #include "archive/Text.h"
 #include "screens/common/FormKit.h"
+#include "screens/common/Opens.h"
 #include "screens/common/Platform.h"
 #include "screens/common/Routes.h"
 #include "screens/common/ScreenNames.h"
@@ -107,14 +108,8 @@ TfrmTurni::TfrmTurni(QWidget* parent) : RecordEditor(TRecordLayout::daily(), spe
     Routes::addRecordReceiver(
         ScreenName::kTrovaOrari, QStringLiteral("turni"), this,
         [this](const TRecord& r, qint64) { importFields(r, importedFields()); });
-    FormKit::onClick(this, QStringLiteral("btnTrova"), [this] {
-        TfrmTrovaTurni search(this);
-        openWithTag(search, QStringLiteral("turni"));
-    });
-    FormKit::onClick(this, QStringLiteral("impNome"), [this] {
-        TfrmTrovaOrari picker(this);
-        openWithTag(picker, QStringLiteral("turni"));
-    });
+    opensScreen<TfrmTrovaTurni>(this, QStringLiteral("btnTrova"), QStringLiteral("turni"));
+    opensScreen<TfrmTrovaOrari>(this, QStringLiteral("impNome"), QStringLiteral("turni"));
     // Each slot's button picks a worker into that slot's workers box.
     for (int slot = 1; slot <= kSlots; ++slot) {
         const QString tag = QStringLiteral("turni_") + slotSuffix(slot);

@@ -3,6 +3,7 @@
 #include "TfrmStampaOrario.h"
 #include "TfrmTrovaOrari.h"
 #include "screens/common/FormKit.h"
+#include "screens/common/Opens.h"
 
 #include "domain/ArchiveKinds.h"
 #include "domain/Environment.h"
@@ -55,14 +56,8 @@ TfrmOrari::TfrmOrari(QWidget* parent) : RecordEditor(TRecordLayout::timetables()
     // screen.
     Routes::addRecordReceiver(ScreenName::kTrovaOrari, QStringLiteral("orari"), this,
                               [this](const TRecord& r, qint64 n) { showRecord(r, n); });
-    FormKit::onClick(this, QStringLiteral("btnTrova"), [this] {
-        TfrmTrovaOrari search(this);
-        openWithTag(search, QStringLiteral("orari"));
-    });
-    FormKit::onClick(this, QStringLiteral("btnStampa"), [this] {
-        TfrmStampaOrario sheet(this);
-        showModal(sheet);
-    });
+    opensScreen<TfrmTrovaOrari>(this, QStringLiteral("btnTrova"), QStringLiteral("orari"));
+    opensScreen<TfrmStampaOrario>(this, QStringLiteral("btnStampa"));
 }
 
 QString TfrmOrari::archivePath() const {

@@ -5,6 +5,7 @@
 #include "TfrmTrovaSet.h"
 #include "archive/Text.h"
 #include "screens/common/FormKit.h"
+#include "screens/common/Opens.h"
 #include "screens/common/Platform.h"
 #include "screens/common/Routes.h"
 #include "screens/common/ScreenNames.h"
@@ -117,22 +118,10 @@ TfrmSettimanale::TfrmSettimanale(QWidget* parent)
     Routes::addRecordReceiver(
         ScreenName::kTrovaOrari, QStringLiteral("settimanale"), this,
         [this](const TRecord& r, qint64) { importFields(r, importedFields()); });
-    FormKit::onClick(this, QStringLiteral("btnTrova"), [this] {
-        TfrmTrovaSet search(this);
-        openWithTag(search, QStringLiteral("settimanale"));
-    });
-    FormKit::onClick(this, QStringLiteral("btnStampa"), [this] {
-        TfrmStampaSet sheet(this);
-        showModal(sheet);
-    });
-    FormKit::onClick(this, QStringLiteral("btnAnteprima"), [this] {
-        TfrmAnteprimaSet sheet(this);
-        showModal(sheet);
-    });
-    FormKit::onClick(this, QStringLiteral("impNome"), [this] {
-        TfrmTrovaOrari picker(this);
-        openWithTag(picker, QStringLiteral("settimanale"));
-    });
+    opensScreen<TfrmTrovaSet>(this, QStringLiteral("btnTrova"), QStringLiteral("settimanale"));
+    opensScreen<TfrmStampaSet>(this, QStringLiteral("btnStampa"));
+    opensScreen<TfrmAnteprimaSet>(this, QStringLiteral("btnAnteprima"));
+    opensScreen<TfrmTrovaOrari>(this, QStringLiteral("impNome"), QStringLiteral("settimanale"));
 }
 
 QString TfrmSettimanale::archivePath() const {

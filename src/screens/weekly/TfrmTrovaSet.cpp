@@ -2,12 +2,10 @@
 
 #include "screens/common/RecordEditor.h"
 #include "screens/common/ScreenNames.h"
-#include "screens/common/Screens.h"
 
 // The archive of the year chosen for the weekly editor (its lblFile).
 static QString weeklyArchive() {
-    const RecordEditor* editor = Screens::get<RecordEditor>(ScreenName::kSettimanale);
-    return editor ? editor->archivePath() : QString();
+    return RecordEditor::archivePathOf(ScreenName::kSettimanale);
 }
 
 TfrmTrovaSet::TfrmTrovaSet(QWidget* parent)

@@ -12,6 +12,7 @@
 #include "domain/WorkerRules.h"
 #include "screens/common/FormKit.h"
 #include "screens/common/OpenURL.h"
+#include "screens/common/Opens.h"
 #include "screens/common/Platform.h"
 #include "screens/common/Routes.h"
 #include "screens/common/ScreenNames.h"
@@ -265,26 +266,15 @@ TfrmIstruttori::TfrmIstruttori(QWidget* parent)
                      [this] { showCheck<TfrmIban>(this, text(this, "txtIban")); });
     FormKit::onClick(this, QStringLiteral("btnCarta"),
                      [this] { showCheck<TfrmCarta>(this, text(this, "txtCarta")); });
-    FormKit::onClick(this, QStringLiteral("cmdTrova"), [this] {
-        TfrmTrovaIstruttori search(this);
-        openWithTag(search, QStringLiteral("istruttori"));
-    });
-    FormKit::onClick(this, QStringLiteral("cmdStampa"), [this] {
-        TfrmStampaIstruttore card(this);
-        showModal(card);
-    });
-    FormKit::onClick(this, QStringLiteral("cmdAnteprima"), [this] {
-        TfrmAnteprimaIstruttore card(this);
-        showModal(card);
-    });
+    opensScreen<TfrmTrovaIstruttori>(this, QStringLiteral("cmdTrova"),
+                                     QStringLiteral("istruttori"));
+    opensScreen<TfrmStampaIstruttore>(this, QStringLiteral("cmdStampa"));
+    opensScreen<TfrmAnteprimaIstruttore>(this, QStringLiteral("cmdAnteprima"));
     // A worker chosen in the worker search comes back as the record on
     // screen.
     Routes::addRecordReceiver(ScreenName::kTrovaIstruttori, QStringLiteral("istruttori"), this,
                               [this](const TRecord& r, qint64 n) { showRecord(r, n); });
-    FormKit::onClick(this, QStringLiteral("cmdScaduti"), [this] {
-        TfrmDaRinnovare renewals(this);
-        showModal(renewals);
-    });
+    opensScreen<TfrmDaRinnovare>(this, QStringLiteral("cmdScaduti"));
     // So does one chosen in the renewal list, which has no tag.
     Routes::addRecordReceiver(ScreenName::kDaRinnovare, QString(), this,
                               [this](const TRecord& r, qint64 n) { showRecord(r, n); });
