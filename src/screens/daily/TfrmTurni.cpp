@@ -1,6 +1,7 @@
 #include "TfrmTurni.h"
 
 #include "TfrmAnteprimaTurno.h"
+#include "TfrmExpTurni.h"
 #include "TfrmStampaTurno.h"
 #include "TfrmTrovaTurni.h"
 #include "archive/Text.h"
@@ -69,7 +70,7 @@ const RecordEditor::Spec& spec() {
                   "si riferiscono i turni di lavoro.")}},
             QStringLiteral("txtNome"),
             {},
-            {QStringLiteral("btnEsporta"), QStringLiteral("btnGuida")},
+            {QStringLiteral("btnGuida")},
         };
         spec.attachmentTag = QStringLiteral("turni");
         return spec;
@@ -129,6 +130,10 @@ TfrmTurni::TfrmTurni(QWidget* parent) : RecordEditor(TRecordLayout::daily(), spe
     }
     FormKit::onClick(this, QStringLiteral("btnStampa"), [this] { btnStampaClick(); });
     FormKit::onClick(this, QStringLiteral("btnAnteprima"), [this] { btnAnteprimaClick(); });
+    FormKit::onClick(this, QStringLiteral("btnEsporta"), [this] {
+        TfrmExpTurni exporter(this);
+        showModal(exporter);
+    });
 }
 
 QString TfrmTurni::archivePath() const {

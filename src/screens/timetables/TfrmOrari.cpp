@@ -1,5 +1,6 @@
 #include "TfrmOrari.h"
 
+#include "TfrmExpOrari.h"
 #include "TfrmStampaOrario.h"
 #include "TfrmTrovaOrari.h"
 #include "screens/common/FormKit.h"
@@ -36,7 +37,7 @@ const RecordEditor::Spec& spec() {
             {{QStringLiteral("txtNome"), EditorTexts::kNameWarning}},
             QStringLiteral("txtNome"),
             {QStringLiteral("btnAnteprima")},
-            {QStringLiteral("btnEsporta"), QStringLiteral("btnGuida")},
+            {QStringLiteral("btnGuida")},
         };
         spec.attachmentTag = QStringLiteral("orari");
         return spec;
@@ -62,6 +63,10 @@ TfrmOrari::TfrmOrari(QWidget* parent) : RecordEditor(TRecordLayout::timetables()
     FormKit::onClick(this, QStringLiteral("btnStampa"), [this] {
         TfrmStampaOrario sheet(this);
         showModal(sheet);
+    });
+    FormKit::onClick(this, QStringLiteral("btnEsporta"), [this] {
+        TfrmExpOrari exporter(this);
+        showModal(exporter);
     });
 }
 

@@ -2,6 +2,7 @@
 
 #include "TfrmAnteprimaIstruttore.h"
 #include "TfrmDaRinnovare.h"
+#include "TfrmExpIstruttori.h"
 #include "TfrmStampaIstruttore.h"
 #include "TfrmTrovaIstruttori.h"
 
@@ -199,7 +200,7 @@ const RecordEditor::Spec& spec() {
              {QStringLiteral("txtScadenza"), kScadenzaMissing}},
             QStringLiteral("txtCognome"),
             {QStringLiteral("btnDuplica")},
-            {QStringLiteral("btnEsporta"), QStringLiteral("btnGuida")},
+            {QStringLiteral("btnGuida")},
             {{"btnNuovo", "cmdNuovo"},
              {"btnSalva", "cmdSalva"},
              {"btnTrova", "cmdTrova"},
@@ -276,6 +277,10 @@ TfrmIstruttori::TfrmIstruttori(QWidget* parent)
     FormKit::onClick(this, QStringLiteral("cmdAnteprima"), [this] {
         TfrmAnteprimaIstruttore card(this);
         showModal(card);
+    });
+    FormKit::onClick(this, QStringLiteral("cmdEsporta"), [this] {
+        TfrmExpIstruttori exporter(this);
+        showModal(exporter);
     });
     // A worker chosen in the worker search comes back as the record on
     // screen.
