@@ -75,21 +75,27 @@ ExportTable slotTable(const SlotExport& e) {
 
 // Escapes the three characters that would otherwise be read as markup.
 void appendEscaped(QString& out, QStringView text) {
-    for (QChar c : text) {
-        switch (c.unicode()) {
+    qsizetype from = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        QLatin1String entity;
+        switch (text[i].unicode()) {
         case u'&':
-            out += QLatin1String("&amp;");
+            entity = QLatin1String("&amp;");
             break;
         case u'<':
-            out += QLatin1String("&lt;");
+            entity = QLatin1String("&lt;");
             break;
         case u'>':
-            out += QLatin1String("&gt;");
+            entity = QLatin1String("&gt;");
             break;
         default:
-            out += c;
+            continue;
         }
+        out += text.mid(from, i - from);
+        out += entity;
+        from = i + 1;
     }
+    out += text.mid(from);
 }
 
 const char* const kHead[] = {
@@ -217,6 +223,9 @@ void readExportRows(const QString& archivePath, const ExportTable& table, TRecor
 
 QByteArray spreadsheetBytes(const ExportTable& table, const std::vector<QStringList>& rows) {
     QString out;
+    // Room for the markup of every cell and a typical text in it.
+    out.reserve(
+        static_cast<qsizetype>((rows.size() + 1) * (table.columns.size() * 48 + 10) + 2048));
     for (const char* fragment : kHead)
         out += QLatin1String(fragment);
     out += QLatin1String("<x:Name>");
