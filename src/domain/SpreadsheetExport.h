@@ -31,6 +31,10 @@ struct ExportTable {
     std::vector<ExportColumn> columns;
 };
 
+// The rows an export screen's grid has before it is filled, which an empty
+// archive exports as they are: empty.
+inline constexpr int kEmptyExportRows = 10;
+
 const ExportTable& dailyExport();     // Turni_Lavoro.xls from a yearly .ore
 const ExportTable& timetableExport(); // Orari_Lavoro.xls from Orari.pro
 const ExportTable& workerExport();    // Personale_Interno.xls from Dipendenti.pro

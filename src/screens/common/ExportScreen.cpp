@@ -24,8 +24,6 @@ const QString kFailed =
     QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\r\n\rAccertarsi "
                    "che il file di Excel non sia già aperto.");
 
-// The grid as it is at design: ten rows, before the archive is read.
-constexpr int kDesignRows = 10;
 constexpr int kNumberWidth = 60;
 
 } // namespace
@@ -45,7 +43,8 @@ ExportScreen::ExportScreen(QWidget* editor, const ExportTable& table, const QStr
 
     QFrame* container = FormKit::panel(background, QStringLiteral("panContainer"));
     auto* containerLayout = new QVBoxLayout(container);
-    grid_ = new QTableWidget(kDesignRows, static_cast<int>(table.columns.size()) + 1, container);
+    grid_ =
+        new QTableWidget(kEmptyExportRows, static_cast<int>(table.columns.size()) + 1, container);
     grid_->setObjectName(QStringLiteral("grdRecords"));
     // What is typed into the grid would reach the file but never the
     // archive: the grid only shows.
