@@ -4,13 +4,16 @@
 // sorted lines, against one plain read of the same file. Items are records;
 // the file is in the page cache after the first pass, so the figures are the
 // program's own cost.
+#include "archive/AtomicSave.h"
 #include "archive/FixedText.h"
 #include "archive/Record.h"
 #include "archive/RecordArchive.h"
 #include "domain/ArchiveSearch.h"
 #include "domain/SearchTables.h"
+#include "domain/SpreadsheetExport.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -171,6 +174,93 @@ void BM_DailySearchTwoFiltersOneMonth(benchmark::State& state) {
 BENCHMARK(BM_PlainSequentialRead)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_DailySearchTwoFiltersEveryRecord)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_DailySearchTwoFiltersOneMonth)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The worker export from the archive to the spreadsheet file, against the
+// same input and output without the export: the worker archive read whole
+// and a file of the export's size saved the same atomic way.
+TRecord typicalWorker(int i) {
+    TRecord r(TRecordLayout::workers());
+    r.setText(u"Cognome", QStringLiteral("Esposito %1").arg(i));
+    r.setText(u"Nome", u"Niccolò");
+    r.setText(u"CodFisc", u"SPSNCC80A01F839X");
+    r.setText(u"DataNasc", u"01/01/1980");
+    r.setText(u"ComuneNasc", u"Napoli");
+    r.setText(u"Indirizzo", u"Via Toledo, 256");
+    r.setText(u"ComuneRes", u"Napoli");
+    r.setText(u"Recapito", u"Cellulare");
+    r.setText(u"TelCel", u"333 1234567");
+    r.setText(u"Email", u"n.esposito@example.org");
+    r.setText(u"Categoria", u"Dipendente & collaboratore");
+    r.setText(u"Qualifiche", u"Istruttore di nuoto");
+    r.setText(u"Familiari", u"lunedì-venerdì 9-13 <solo mattina>");
+    r.setText(u"Iban", u"IT60X0542811101000000123456");
+    r.setText(u"Pagamento", u"Bonifico mensile");
+    r.setText(u"TipoDoc", u"Carta d'identità");
+    r.setText(u"NumDoc", u"AB1234567");
+    r.setText(u"Note", u"Disponibile anche per sostituzioni nel fine settimana");
+    return r;
+}
+
+struct WorkerFiles {
+    QTemporaryDir dir;
+    QString archive;
+    QString output;
+    qint64 exportSize = 0;
+};
+
+WorkerFiles& workerFiles() {
+    static WorkerFiles files = [] {
+        WorkerFiles f;
+        f.archive = f.dir.filePath(QStringLiteral("Dipendenti.pro"));
+        f.output = f.dir.filePath(QStringLiteral("Personale_Interno.xls"));
+        TRecordArchive a(TRecordLayout::workers().size());
+        a.open(f.archive);
+        for (int i = 0; i < kRecords; ++i)
+            a.write(typicalWorker(i).bytes());
+        a.close();
+        return f;
+    }();
+    return files;
+}
+
+std::vector<QStringList> workerRows(const QString& archive) {
+    std::vector<QStringList> rows;
+    rows.reserve(kRecords);
+    readExportRows(archive, workerExport(), TRecordArchive::Mode::ReadOnly,
+                   [&](QStringList cells) { rows.push_back(std::move(cells)); });
+    return rows;
+}
+
+void BM_ExportWorkers(benchmark::State& state) {
+    WorkerFiles& f = workerFiles();
+    for (auto _ : state) {
+        const std::vector<QStringList> rows = workerRows(f.archive);
+        if (rows.size() != kRecords || !writeSpreadsheet(f.output, workerExport(), rows))
+            std::abort();
+    }
+    f.exportSize = QFileInfo(f.output).size();
+    state.counters["file_bytes"] = static_cast<double>(f.exportSize);
+    state.SetItemsProcessed(state.iterations() * kRecords);
+}
+
+void BM_ReadAndSaveSameBytes(benchmark::State& state) {
+    WorkerFiles& f = workerFiles();
+    if (f.exportSize == 0)
+        f.exportSize = spreadsheetBytes(workerExport(), workerRows(f.archive)).size();
+    const QByteArray output(f.exportSize, 'x');
+    for (auto _ : state) {
+        QFile file(f.archive);
+        if (!file.open(QIODevice::ReadOnly)) std::abort();
+        const QByteArray input = file.readAll();
+        if (input.size() != qint64(kRecords) * TRecordLayout::workers().size()) std::abort();
+        benchmark::DoNotOptimize(input.data());
+        if (!AtomicSave::save(f.output, output)) std::abort();
+    }
+    state.SetItemsProcessed(state.iterations() * kRecords);
+}
+
+BENCHMARK(BM_ExportWorkers)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ReadAndSaveSameBytes)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

@@ -8,9 +8,11 @@
 #include "screens/common/Screens.h"
 #include "screens/common/TfrmCalendario.h"
 #include "screens/daily/TfrmAnteprimaTurno.h"
+#include "screens/daily/TfrmExpTurni.h"
 #include "screens/daily/TfrmStampaTurno.h"
 #include "screens/daily/TfrmTrovaTurni.h"
 #include "screens/daily/TfrmTurni.h"
+#include "screens/timetables/TfrmExpOrari.h"
 #include "screens/timetables/TfrmOrari.h"
 #include "screens/timetables/TfrmStampaOrario.h"
 #include "screens/timetables/TfrmTrovaOrari.h"
@@ -20,6 +22,7 @@
 #include "screens/weekly/TfrmTrovaSet.h"
 #include "screens/workers/TfrmAnteprimaIstruttore.h"
 #include "screens/workers/TfrmDaRinnovare.h"
+#include "screens/workers/TfrmExpIstruttori.h"
 #include "screens/workers/TfrmIstruttori.h"
 #include "screens/workers/TfrmStampaIstruttore.h"
 #include "screens/workers/TfrmTrovaIstruttori.h"
@@ -46,15 +49,18 @@ const std::vector<Entry>& registry() {
         {[] { return new TfrmIstruttori; }, true},           // the worker registry
         {[] { return new TfrmTrovaIstruttori; }, false},     //
         {[] { return new TfrmDaRinnovare; }, false},         //
+        {[] { return new TfrmExpIstruttori; }, false},       //
         {[] { return new TfrmStampaIstruttore; }, false},    //
         {[] { return new TfrmAnteprimaIstruttore; }, false}, //
         {[] { return new TfrmOrari; }, true},                // the timetable templates
+        {[] { return new TfrmExpOrari; }, false},            //
         {[] { return new TfrmTrovaOrari; }, false},          //
         {[] { return new TfrmStampaOrario; }, false},        //
         {[] { return new TfrmMenuRegistro; }, true},         // the year chooser
         {[] { return new TfrmTurni; }, true},                // the daily shift tables
         {[] { return new TfrmCalendario; }, false},          //
         {[] { return new TfrmTrovaTurni; }, false},          //
+        {[] { return new TfrmExpTurni; }, false},            //
         {[] { return new TfrmStampaTurno; }, false},         //
         {[] { return new TfrmSettimanale; }, true},          // the weekly shift tables
         {[] { return new TfrmStampaSet; }, false},           //

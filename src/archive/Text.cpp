@@ -27,14 +27,17 @@ bool isBlank(QChar c) {
 } // namespace
 
 QByteArray toWin1252(QStringView text) {
-    QByteArray out;
-    out.reserve(text.size());
+    // Never longer than the text: written in place, cut to size at the end.
+    QByteArray out(text.size(), Qt::Uninitialized);
+    char* dst = out.data();
+    qsizetype n = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
         // A character outside the basic plane is two UTF-16 units but one "?".
         if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ++i;
-        out.append(c.isSurrogate() ? '?' : encodeOne(c.unicode()));
+        dst[n++] = c.isSurrogate() ? '?' : encodeOne(c.unicode());
     }
+    out.truncate(n);
     return out;
 }
 

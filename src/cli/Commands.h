@@ -21,5 +21,8 @@ int runFind(const Options& options, const QStringList& args);
 // renewals [--today dd/mm/yyyy]: the lines of the contracts due for renewal,
 // in list order.
 int runRenewals(const Options& options, const QStringList& args);
+// export daily --year YYYY | timetables | workers [-o FILE]: the spreadsheet
+// file of the export screen, by default under its name in the folder.
+int runExport(const Options& options, const QStringList& args);
 
 } // namespace cli

@@ -63,6 +63,12 @@ const Command kCommands[] = {
      "days is on or before today (default: the system's date); a Scadenza that\n"
      "is not a date or a Preavviso that is not a number is listed too",
      0, 2, true, cli::runRenewals, nullptr},
+    {"export", "daily --year YYYY | timetables | workers [-o FILE]",
+     "write the spreadsheet file the export screen writes: every record of that\n"
+     "year's daily archive (YYYY.ore), of Orari.pro or of Dipendenti.pro; by\n"
+     "default Turni_Lavoro.xls, Orari_Lavoro.xls or Personale_Interno.xls in the\n"
+     "folder",
+     1, 5, true, cli::runExport, nullptr},
 };
 
 QString usage() {

@@ -5,6 +5,7 @@
 #include "archive/Record.h"
 #include "archive/RecordArchive.h"
 #include "domain/ArchiveKinds.h"
+#include "domain/SpreadsheetExport.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -283,6 +284,8 @@ TEST_F(CliTest, HelpListsTheCommands) {
     EXPECT_TRUE(r.out.contains("check codfisc|iva|iban|carta VALUE")) << r.out.toStdString();
     EXPECT_TRUE(r.out.contains("find daily|weekly|timetables|workers")) << r.out.toStdString();
     EXPECT_TRUE(r.out.contains("renewals [--today dd/mm/yyyy]")) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains("export daily --year YYYY | timetables | workers [-o FILE]"))
+        << r.out.toStdString();
     EXPECT_TRUE(r.out.contains("pdf daily|weekly --year YYYY N -o FILE.pdf | timetables|workers N"))
         << r.out.toStdString();
 }
@@ -524,6 +527,67 @@ TEST_F(CliTest, RenewalsPrintsTheDueContractsInListOrder) {
         EXPECT_TRUE(r.out.isEmpty()) << r.out.toStdString();
         EXPECT_TRUE(r.err.startsWith("velmora-cli: ")) << r.err.toStdString();
     }
+}
+
+TEST_F(CliTest, ExportWritesTheFileOfTheExportScreen) {
+    const struct {
+        QStringList args;
+        const char* archive;
+        const ExportTable& table;
+        QString output; // where the file lands
+    } cases[] = {
+        {{"export", "daily", "--year", "2024"}, "2024.ore", dailyExport(), "Turni_Lavoro.xls"},
+        {{"export", "timetables"}, "Orari.pro", timetableExport(), "Orari_Lavoro.xls"},
+        {{"export", "workers", "-o", path("copia.xls")},
+         "Dipendenti.pro",
+         workerExport(),
+         "copia.xls"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args.join(u' ').toStdString());
+        const QByteArray archive = readBytes(path(c.archive));
+        const CliRun r = runCli(inFolder(c.args));
+        EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+        std::vector<QStringList> rows;
+        readExportRows(path(c.archive), c.table, TRecordArchive::Mode::ReadOnly,
+                       [&](QStringList cells) { rows.push_back(std::move(cells)); });
+        ASSERT_FALSE(rows.empty());
+        EXPECT_EQ(readBytes(path(c.output)), spreadsheetBytes(c.table, rows));
+        EXPECT_EQ(readBytes(path(c.archive)), archive);
+    }
+}
+
+TEST_F(CliTest, ExportOfAnEmptyArchiveHasTheGridsTenEmptyRows) {
+    ASSERT_TRUE(writeBytes(path("2030.ore"), {}));
+    const CliRun r = runCli(inFolder({"export", "daily", "--year", "2030"}));
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(readBytes(path("Turni_Lavoro.xls")),
+              spreadsheetBytes(dailyExport(), std::vector<QStringList>(10)));
+}
+
+TEST_F(CliTest, ExportRefusesWhatItCannotWrite) {
+    const QStringList cases[] = {
+        inFolder({"export"}),
+        inFolder({"export", "weekly", "--year", "2024"}),
+        inFolder({"export", "daily"}),
+        inFolder({"export", "daily", "--year", "24"}),
+        inFolder({"export", "workers", "--year", "2024"}),
+        inFolder({"export", "daily", "--year", "1999"}),
+        inFolder({"export", "timetables", "-o"}),
+        inFolder({"export", "timetables", "--sheet", "x"}),
+        inFolder({"export", "timetables", "workers"}),
+        // Never over an archive.
+        inFolder({"export", "timetables", "-o", path("Dipendenti.pro")}),
+    };
+    const auto before = snapshot(dir_.path());
+    for (const QStringList& args : cases) {
+        SCOPED_TRACE(args.join(u' ').toStdString());
+        const CliRun r = runCli(args);
+        EXPECT_EQ(r.exitCode, 2);
+        EXPECT_TRUE(r.err.startsWith("velmora-cli: ")) << r.err.toStdString();
+    }
+    EXPECT_EQ(snapshot(dir_.path()), before);
 }
 
 } // namespace

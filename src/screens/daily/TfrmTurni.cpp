@@ -1,6 +1,7 @@
 #include "TfrmTurni.h"
 
 #include "TfrmAnteprimaTurno.h"
+#include "TfrmExpTurni.h"
 #include "TfrmStampaTurno.h"
 #include "TfrmTrovaTurni.h"
 #include "archive/Text.h"
@@ -70,7 +71,7 @@ const RecordEditor::Spec& spec() {
                   "si riferiscono i turni di lavoro.")}},
             QStringLiteral("txtNome"),
             {},
-            {QStringLiteral("btnEsporta"), QStringLiteral("btnGuida")},
+            {QStringLiteral("btnGuida")},
         };
         spec.attachmentTag = QStringLiteral("turni");
         return spec;
@@ -124,6 +125,7 @@ TfrmTurni::TfrmTurni(QWidget* parent) : RecordEditor(TRecordLayout::daily(), spe
     }
     FormKit::onClick(this, QStringLiteral("btnStampa"), [this] { btnStampaClick(); });
     FormKit::onClick(this, QStringLiteral("btnAnteprima"), [this] { btnAnteprimaClick(); });
+    opensScreen<TfrmExpTurni>(this, QStringLiteral("btnEsporta"));
 }
 
 QString TfrmTurni::archivePath() const {

@@ -1,5 +1,6 @@
 #include "TfrmOrari.h"
 
+#include "TfrmExpOrari.h"
 #include "TfrmStampaOrario.h"
 #include "TfrmTrovaOrari.h"
 #include "screens/common/FormKit.h"
@@ -37,7 +38,7 @@ const RecordEditor::Spec& spec() {
             {{QStringLiteral("txtNome"), EditorTexts::kNameWarning}},
             QStringLiteral("txtNome"),
             {QStringLiteral("btnAnteprima")},
-            {QStringLiteral("btnEsporta"), QStringLiteral("btnGuida")},
+            {QStringLiteral("btnGuida")},
         };
         spec.attachmentTag = QStringLiteral("orari");
         return spec;
@@ -58,6 +59,7 @@ TfrmOrari::TfrmOrari(QWidget* parent) : RecordEditor(TRecordLayout::timetables()
                               [this](const TRecord& r, qint64 n) { showRecord(r, n); });
     opensScreen<TfrmTrovaOrari>(this, QStringLiteral("btnTrova"), QStringLiteral("orari"));
     opensScreen<TfrmStampaOrario>(this, QStringLiteral("btnStampa"));
+    opensScreen<TfrmExpOrari>(this, QStringLiteral("btnEsporta"));
 }
 
 QString TfrmOrari::archivePath() const {

@@ -2,6 +2,7 @@
 
 #include "TfrmAnteprimaIstruttore.h"
 #include "TfrmDaRinnovare.h"
+#include "TfrmExpIstruttori.h"
 #include "TfrmStampaIstruttore.h"
 #include "TfrmTrovaIstruttori.h"
 
@@ -200,7 +201,7 @@ const RecordEditor::Spec& spec() {
              {QStringLiteral("txtScadenza"), kScadenzaMissing}},
             QStringLiteral("txtCognome"),
             {QStringLiteral("btnDuplica")},
-            {QStringLiteral("btnEsporta"), QStringLiteral("btnGuida")},
+            {QStringLiteral("btnGuida")},
             {{"btnNuovo", "cmdNuovo"},
              {"btnSalva", "cmdSalva"},
              {"btnTrova", "cmdTrova"},
@@ -270,6 +271,7 @@ TfrmIstruttori::TfrmIstruttori(QWidget* parent)
                                      QStringLiteral("istruttori"));
     opensScreen<TfrmStampaIstruttore>(this, QStringLiteral("cmdStampa"));
     opensScreen<TfrmAnteprimaIstruttore>(this, QStringLiteral("cmdAnteprima"));
+    opensScreen<TfrmExpIstruttori>(this, QStringLiteral("cmdEsporta"));
     // A worker chosen in the worker search comes back as the record on
     // screen.
     Routes::addRecordReceiver(ScreenName::kTrovaIstruttori, QStringLiteral("istruttori"), this,

@@ -1,0 +1,158 @@
+#include "ExportScreen.h"
+
+#include "ArchiveAction.h"
+#include "FormKit.h"
+#include "OpenURL.h"
+#include "Platform.h"
+#include "RecordEditor.h"
+#include "domain/Environment.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kAskFirst = QStringLiteral(
+    "L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del numero di "
+    "schede presenti in archivio.\r\n\r\nSi vuole esportare i dati adesso?");
+const QString kAskOpen = QStringLiteral(
+    "Le schede in archivio sono state esportate con successo.\r\n\r\nSi vuole aprire il file "
+    "di Excel?");
+const QString kFailed =
+    QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\r\n\rAccertarsi "
+                   "che il file di Excel non sia già aperto.");
+
+constexpr int kNumberWidth = 60;
+
+} // namespace
+
+ExportScreen::ExportScreen(QWidget* editor, const ExportTable& table, const QString& objectName,
+                           const QString& caption)
+    : QDialog(editor), table_(table) {
+    setObjectName(objectName);
+    setWindowTitle(caption);
+    setModal(true);
+
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(0, 0, 0, 0);
+    QFrame* background = FormKit::panel(this, QStringLiteral("shpSfondo"));
+    page->addWidget(background);
+    auto* layout = new QVBoxLayout(background);
+
+    QFrame* container = FormKit::panel(background, QStringLiteral("panContainer"));
+    auto* containerLayout = new QVBoxLayout(container);
+    grid_ =
+        new QTableWidget(kEmptyExportRows, static_cast<int>(table.columns.size()) + 1, container);
+    grid_->setObjectName(QStringLiteral("grdRecords"));
+    // What is typed into the grid would reach the file but never the
+    // archive: the grid only shows.
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setAlternatingRowColors(true);
+    grid_->verticalHeader()->setVisible(false);
+    grid_->verticalHeader()->setDefaultSectionSize(21);
+    auto setColumn = [this](int column, const QString& name, const QString& header, int width) {
+        auto* item = new QTableWidgetItem(header);
+        item->setData(Qt::UserRole, name);
+        grid_->setHorizontalHeaderItem(column, item);
+        grid_->setColumnWidth(column, width);
+    };
+    setColumn(0, QStringLiteral("colNum"), QStringLiteral("N."), kNumberWidth);
+    for (std::size_t i = 0; i < table.columns.size(); ++i) {
+        const ExportColumn& c = table.columns[i];
+        setColumn(static_cast<int>(i) + 1, c.name, c.header, c.screenWidth);
+    }
+    containerLayout->addWidget(grid_);
+    layout->addWidget(container, 1);
+
+    QFrame* info = FormKit::panel(background, QStringLiteral("shpInfo"));
+    auto* infoLayout = new QHBoxLayout(info);
+    QLabel* line = FormKit::label(info, QStringLiteral("panInfo"),
+                                  QStringLiteral("Esportazione archivio in Microsoft Excel."));
+    infoLayout->addWidget(line, 1);
+    infoLayout->addWidget(FormKit::pictureButton(info, QStringLiteral("cmdEsporta"),
+                                                 QStringLiteral("x-office-spreadsheet"),
+                                                 QStringLiteral("Esporta")));
+    QToolButton* help = FormKit::pictureButton(
+        info, QStringLiteral("cmdGuida"), QStringLiteral("help-contents"), QStringLiteral("Guida"));
+    help->setEnabled(false); // the export help is not written yet
+    infoLayout->addWidget(help);
+    infoLayout->addWidget(FormKit::pictureButton(info, QStringLiteral("cmdEsci"),
+                                                 QStringLiteral("application-exit"),
+                                                 QStringLiteral("Esci")));
+    layout->addWidget(info);
+    resize(1000, 600);
+
+    FormKit::hints(
+        this, line,
+        {{QStringLiteral("cmdEsporta"),
+          QStringLiteral("Esporta l'archivio in formato Microsoft Excel.")},
+         {QStringLiteral("cmdGuida"),
+          QStringLiteral("Visualizza la pagina della guida sensibile al contesto.")},
+         {QStringLiteral("cmdEsci"), QStringLiteral("Esci da questo ambiente di lavoro.")}},
+        {QStringLiteral("shpSfondo"), QStringLiteral("panContainer"), QStringLiteral("grdRecords"),
+         QStringLiteral("shpInfo")});
+    FormKit::onClick(this, QStringLiteral("cmdEsporta"), [this] { cmdEsportaClick(); });
+    FormKit::onClick(this, QStringLiteral("cmdEsci"), [this] { reject(); });
+}
+
+QString ExportScreen::filePath() const {
+    return ProgramFolder::path() + table_.fileName;
+}
+
+void ExportScreen::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (filled_) return;
+    filled_ = true;
+    fillGrid();
+}
+
+// The archive is read once, when the screen first shows; a failure keeps
+// the grid as it was, without a word.
+void ExportScreen::fillGrid() {
+    const auto* editor = qobject_cast<const RecordEditor*>(parentWidget());
+    if (!editor) return;
+    const QString archive = editor->archivePath();
+    std::vector<QStringList> rows;
+    guardArchive(this, std::nullopt, [&] {
+        readExportRows(archive, table_, TRecordArchive::Mode::ReadOrCreate,
+                       [&](QStringList cells) { rows.push_back(std::move(cells)); });
+    });
+    if (!rows.empty()) setRows(rows);
+}
+
+void ExportScreen::setRows(const std::vector<QStringList>& rows) {
+    grid_->setRowCount(static_cast<int>(rows.size()));
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const int row = static_cast<int>(r);
+        grid_->setItem(row, 0, new QTableWidgetItem(QString::number(row + 1)));
+        for (qsizetype c = 0; c < rows[r].size(); ++c)
+            grid_->setItem(row, static_cast<int>(c) + 1, new QTableWidgetItem(rows[r][c]));
+    }
+}
+
+std::vector<QStringList> ExportScreen::gridRows() const {
+    std::vector<QStringList> rows;
+    rows.reserve(static_cast<std::size_t>(grid_->rowCount()));
+    for (int r = 0; r < grid_->rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 1; c < grid_->columnCount(); ++c) {
+            const QTableWidgetItem* item = grid_->item(r, c);
+            cells << (item ? item->text() : QString());
+        }
+        rows.push_back(std::move(cells));
+    }
+    return rows;
+}
+
+void ExportScreen::cmdEsportaClick() {
+    Messages& messages = Platform::messages();
+    if (!messages.question(this, kAskFirst)) return;
+    const QString file = filePath();
+    if (!writeSpreadsheet(file, table_, gridRows())) {
+        messages.plain(this, kFailed);
+        return;
+    }
+    if (messages.question(this, kAskOpen)) TMisc::Open(u'"' + file + u'"');
+}
