@@ -15,18 +15,18 @@
 #include <QRegularExpression>
 #include <QShowEvent>
 
-RecordEditor::RecordEditor(const TRecordLayout& layout, Spec spec, QWidget* parent)
-    : QWidget(parent), spec_(std::move(spec)), buffer_(layout), builder_(this, layout) {
-    setObjectName(spec_.name);
-    setWindowTitle(spec_.caption);
+RecordEditor::RecordEditor(const TRecordLayout& layout, Setup setup, QWidget* parent)
+    : QWidget(parent), setup_(std::move(setup)), buffer_(layout), builder_(this, layout) {
+    setObjectName(setup_.name);
+    setWindowTitle(setup_.caption);
     FormKit::maximize(this);
 
     // This editor's share of the standard buttons, under its own names.
     auto pick = [this](const std::vector<EditorButton>& standard) {
         std::vector<EditorButton> buttons;
         for (EditorButton b : standard) {
-            if (spec_.omitted.contains(b.name)) continue;
-            if (spec_.unavailable.contains(b.name)) {
+            if (setup_.omitted.contains(b.name)) continue;
+            if (setup_.unavailable.contains(b.name)) {
                 b.available = false;
                 b.hint += EditorChrome::kNotYetAvailable;
             }
@@ -36,7 +36,7 @@ RecordEditor::RecordEditor(const TRecordLayout& layout, Spec spec, QWidget* pare
         return buttons;
     };
     std::vector<EditorButton> tools = pick(EditorChrome::standardTools());
-    const std::vector<EditorButton> extra = pick(spec_.extra);
+    const std::vector<EditorButton> extra = pick(setup_.extra);
     tools.insert(tools.end() - 1, extra.begin(), extra.end());
     std::vector<EditorButton> navigation = pick(EditorChrome::standardNavigation());
     for (const std::vector<EditorButton>* list : {&tools, &navigation})
@@ -51,7 +51,7 @@ RecordEditor::RecordEditor(const TRecordLayout& layout, Spec spec, QWidget* pare
     body_ = new QVBoxLayout(fields);
     body_->setContentsMargins(6, 6, 6, 6);
     page->addWidget(fields, 1);
-    page->addWidget(EditorChrome::hintLine(this, spec_.readyText));
+    page->addWidget(EditorChrome::hintLine(this, setup_.readyText));
     EditorChrome::attachmentLabels(this);
 }
 
@@ -61,7 +61,7 @@ QString RecordEditor::archivePathOf(const QString& editorName) {
 }
 
 QString RecordEditor::button(const QString& standardName) const {
-    for (const auto& [from, to] : spec_.renamed)
+    for (const auto& [from, to] : setup_.renamed)
         if (from == standardName) return to;
     return standardName;
 }
@@ -81,12 +81,12 @@ void RecordEditor::finishForm(const std::vector<std::pair<QString, QString>>& hi
         {"cmdUltimo", &RecordEditor::cmdUltimoClick},
     };
     for (const auto& [name, handler] : handlers)
-        if (!spec_.omitted.contains(QLatin1String(name)))
+        if (!setup_.omitted.contains(QLatin1String(name)))
             FormKit::onClick(this, button(QLatin1String(name)),
                              [this, h = handler] { (this->*h)(); });
     FormKit::onClick(this, button(QStringLiteral("btnEsci")), [this] { close(); });
-    if (!spec_.attachmentTag.isEmpty()) {
-        Routes::addAttachmentOwner(spec_.attachmentTag, this);
+    if (!setup_.attachmentTag.isEmpty()) {
+        Routes::addAttachmentOwner(setup_.attachmentTag, this);
         FormKit::onClick(this, button(QStringLiteral("btnAllega")), [this] { btnAllegaClick(); });
     }
 
@@ -116,7 +116,7 @@ void RecordEditor::clearScreen() {
     binder_->clear();
     lblPosizione_->clear();
     newRecordDefaults();
-    FormKit::child<QWidget>(this, spec_.firstField)->setFocus(Qt::OtherFocusReason);
+    FormKit::child<QWidget>(this, setup_.firstField)->setFocus(Qt::OtherFocusReason);
 }
 
 void RecordEditor::showEvent(QShowEvent* event) {
@@ -139,7 +139,7 @@ void RecordEditor::btnAllegaClick() {
                 ->setText(vtext::trimmed(
                     FormKit::child<QLabel>(this, QStringLiteral("lbl") + suffix)->text()));
         }
-    openWithTag(attachments, spec_.attachmentTag);
+    openWithTag(attachments, setup_.attachmentTag);
 }
 
 void RecordEditor::btnNuovoClick() {
@@ -147,7 +147,7 @@ void RecordEditor::btnNuovoClick() {
 }
 
 void RecordEditor::btnSalvaClick() {
-    for (const Mandatory& m : spec_.mandatory) {
+    for (const Mandatory& m : setup_.mandatory) {
         auto* box = FormKit::child<QLineEdit>(this, m.control);
         if (vtext::trimmed(box->text()).isEmpty()) {
             Platform::messages().warning(this, m.warning);
@@ -188,7 +188,7 @@ void RecordEditor::btnDuplicaClick() {
             FormKit::child<QLabel>(this, stem + slotSuffix(i))->clear();
     lblPosizione_->clear();
     if (!withArchive([](TRecordArchive&) { return QString(); })) return;
-    FormKit::child<QWidget>(this, spec_.firstField)->setFocus(Qt::OtherFocusReason);
+    FormKit::child<QWidget>(this, setup_.firstField)->setFocus(Qt::OtherFocusReason);
     Platform::messages().information(this, EditorTexts::kDuplicated);
 }
 

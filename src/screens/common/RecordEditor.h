@@ -50,7 +50,7 @@ class RecordEditor : public QWidget {
     };
 
     // What sets one editor apart from the others.
-    struct Spec {
+    struct Setup {
         QString name; // the screen's name (ScreenName)
         QString caption;
         std::vector<Mandatory> mandatory; // checked in this order at Salva
@@ -99,7 +99,7 @@ class RecordEditor : public QWidget {
     QString button(const QString& standardName) const;
 
   protected:
-    RecordEditor(const TRecordLayout& layout, Spec spec, QWidget* parent = nullptr);
+    RecordEditor(const TRecordLayout& layout, Setup setup, QWidget* parent = nullptr);
     // Where the subclass puts the panels of its fields, inside shpCampi.
     QVBoxLayout* body() const { return body_; }
     FormBuilder& builder() { return builder_; }
@@ -127,7 +127,7 @@ class RecordEditor : public QWidget {
     QString position() const;
     void setPosition(qint64 number);
 
-    Spec spec_;
+    Setup setup_;
     TRecord buffer_;
     FormBuilder builder_;
     QVBoxLayout* body_ = nullptr;

@@ -92,13 +92,13 @@ QString SearchTexts::found(qsizetype count) {
     return QStringLiteral("Il presente riepilogo contiene %1 schede.").arg(count);
 }
 
-SearchScreen::SearchScreen(const Spec& spec, QWidget* parent) : QDialog(parent), spec_(spec) {
-    setObjectName(spec.name);
-    setWindowTitle(spec.caption);
+SearchScreen::SearchScreen(const Setup& setup, QWidget* parent) : QDialog(parent), setup_(setup) {
+    setObjectName(setup.name);
+    setWindowTitle(setup.caption);
     setModal(true);
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(14, 14, 14, 14);
-    if (!spec.listOnShow) {
+    if (!setup.listOnShow) {
         page->addWidget(buildFilterPanel(), 1);
         lblConta_ = FormKit::hiddenLabel(this, QStringLiteral("lblConta"));
     }
@@ -133,20 +133,20 @@ QWidget* SearchScreen::buildFilterPanel() {
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(2);
-    for (int c = 0; c < spec_.filterColumns; ++c)
-        grid->setColumnMinimumWidth(2 * c + 1, 460 / spec_.filterColumns);
+    for (int c = 0; c < setup_.filterColumns; ++c)
+        grid->setColumnMinimumWidth(2 * c + 1, 460 / setup_.filterColumns);
     QStringList chain;
-    for (const QString& field : spec_.search.filterFields) {
+    for (const QString& field : setup_.search.filterFields) {
         const int index = static_cast<int>(boxes_.size());
-        const int row = index / spec_.filterColumns;
-        const int column = 2 * (index % spec_.filterColumns);
+        const int row = index / setup_.filterColumns;
+        const int column = 2 * (index % setup_.filterColumns);
         QLineEdit* box = FormKit::edit(panAvvio_, QStringLiteral("txt") + field,
-                                       requireField(*spec_.search.layout, field).capacity);
+                                       requireField(*setup_.search.layout, field).capacity);
         boxes_.push_back(box);
         chain << box->objectName();
         QLabel* label = FormKit::label(
             panAvvio_, QStringLiteral("lblCampo%1").arg(index + 1, 3, 10, QChar(u'0')),
-            filterCaption(*spec_.search.layout, field));
+            filterCaption(*setup_.search.layout, field));
         label->setBuddy(box);
         grid->addWidget(label, row, column, Qt::AlignRight | Qt::AlignVCenter);
         grid->addWidget(FormKit::withHighlight(box, QStringLiteral("eff") + field), row,
@@ -177,14 +177,14 @@ QWidget* SearchScreen::buildFilterPanel() {
 
 QWidget* SearchScreen::buildResultPanel() {
     panContainer_ = FormKit::panel(this, QStringLiteral("panContainer"));
-    panContainer_->setHidden(!spec_.listOnShow);
+    panContainer_->setHidden(!setup_.listOnShow);
     auto* layout = new QVBoxLayout(panContainer_);
     layout->setContentsMargins(18, 14, 18, 14);
     addHelp(panContainer_, layout, kResultHelp);
 
     lstRecords_ = ResultList::create(panContainer_, QStringLiteral("lstRecords"));
     layout->addWidget(lstRecords_, 1);
-    if (spec_.countsLines) {
+    if (setup_.countsLines) {
         lblTrovate_ = FormKit::label(panContainer_, QStringLiteral("lblTrovate"),
                                      QStringLiteral("Il presente elenco contiene 0 schede."));
         lblTrovate_->setStyleSheet(QStringLiteral("font-weight: bold;"));
@@ -210,12 +210,12 @@ void SearchScreen::showEvent(QShowEvent* event) {
     finder_.forget();
     txtTrova_->clear();
     lstRecords_->setCurrentRow(0);
-    if (!spec_.listOnShow) {
+    if (!setup_.listOnShow) {
         boxes_.front()->setFocus(Qt::OtherFocusReason);
         return;
     }
     std::vector<FoundLine> found;
-    guardArchive(this, Messages::Kind::Plain, [&] { found = spec_.listOnShow(); });
+    guardArchive(this, Messages::Kind::Plain, [&] { found = setup_.listOnShow(); });
     showLines(found);
 }
 
@@ -242,7 +242,7 @@ void SearchScreen::btnCercaClick() {
     QStringList typed;
     for (std::size_t i = 0; i < boxes_.size(); ++i) {
         typed << boxes_[i]->text();
-        filters.push_back({typed.back(), spec_.search.filterFields[static_cast<qsizetype>(i)]});
+        filters.push_back({typed.back(), setup_.search.filterFields[static_cast<qsizetype>(i)]});
     }
     lblConta_->setText(QString::number(filtersInUse(typed)));
 
@@ -250,8 +250,8 @@ void SearchScreen::btnCercaClick() {
     lblAttendere_->repaint();
     std::vector<FoundLine> found;
     const bool searched = guardArchive(this, Messages::Kind::Plain, [&] {
-        found = searchArchive(spec_.archivePath(), *spec_.search.layout, filters, spec_.search.line,
-                              MissingArchive::CreateEmpty);
+        found = searchArchive(setup_.archivePath(), *setup_.search.layout, filters,
+                              setup_.search.line, MissingArchive::CreateEmpty);
     });
     lblAttendere_->hide();
     if (!searched) return;
@@ -274,16 +274,16 @@ void SearchScreen::btnTrovaClick() {
 
 void SearchScreen::btnStampaClick() {
     report::Report list = report::ListReport::create();
-    report::ListReport::fill(list, spec_.listTitle, ResultList::lines(lstRecords_));
+    report::ListReport::fill(list, setup_.listTitle, ResultList::lines(lstRecords_));
     list.prepare();
     report::print(list, this);
 }
 
 std::vector<std::pair<TRecord, qint64>> SearchScreen::recordsBehind(const QString& line) const {
-    const QString path = spec_.archivePath();
-    const TRecordLayout& layout = *spec_.search.layout;
+    const QString path = setup_.archivePath();
+    const TRecordLayout& layout = *setup_.search.layout;
     const std::vector<qint64> numbers =
-        recordsWithLine(path, layout, spec_.search.line, line, MissingArchive::CreateEmpty);
+        recordsWithLine(path, layout, setup_.search.line, line, MissingArchive::CreateEmpty);
     std::vector<std::pair<TRecord, qint64>> records;
     if (numbers.empty()) return records;
     TRecordArchive archive(layout.size());
@@ -303,7 +303,7 @@ std::vector<std::pair<TRecord, qint64>> SearchScreen::recordsBehind(const QStrin
 void SearchScreen::lstRecordsDblClick() {
     const QListWidgetItem* chosen = lstRecords_->currentItem();
     const Routes::RecordReceiver* route =
-        Routes::recordReceiver(spec_.name, vtext::trimmed(lblMemory_->text()));
+        Routes::recordReceiver(setup_.name, vtext::trimmed(lblMemory_->text()));
     if (!chosen || !route) {
         reject();
         return;

@@ -27,7 +27,7 @@ class QListWidget;
 class SearchScreen : public QDialog {
     Q_OBJECT
   public:
-    struct Spec {
+    struct Setup {
         QString name; // the screen's name (ScreenName)
         QString caption;
         // The record fields of the filter boxes, the line format and the
@@ -57,7 +57,7 @@ class SearchScreen : public QDialog {
     void done(int result) override;
 
   protected:
-    SearchScreen(const Spec& spec, QWidget* parent);
+    SearchScreen(const Setup& setup, QWidget* parent);
     void showEvent(QShowEvent* event) override;
 
   private:
@@ -67,7 +67,7 @@ class SearchScreen : public QDialog {
     // The records behind `line`, read before anything is handed over.
     std::vector<std::pair<TRecord, qint64>> recordsBehind(const QString& line) const;
 
-    const Spec spec_;
+    const Setup setup_;
     std::vector<QLineEdit*> boxes_;
     QWidget* panAvvio_ = nullptr;
     QWidget* panContainer_ = nullptr;

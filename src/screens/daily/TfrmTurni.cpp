@@ -59,9 +59,9 @@ void addWorker(QLineEdit* workers, const TRecord& worker) {
     workers->setText(already.isEmpty() ? name : already + QStringLiteral(", ") + name);
 }
 
-const RecordEditor::Spec& spec() {
-    static const RecordEditor::Spec s = [] {
-        RecordEditor::Spec spec = {
+const RecordEditor::Setup& setup() {
+    static const RecordEditor::Setup s = [] {
+        RecordEditor::Setup table = {
             ScreenName::kTurni,
             QStringLiteral(" Velmora - Programmazione turni"),
             {{QStringLiteral("txtNome"), EditorTexts::kNameWarning},
@@ -73,15 +73,15 @@ const RecordEditor::Spec& spec() {
             {},
             {QStringLiteral("btnGuida")},
         };
-        spec.attachmentTag = QStringLiteral("turni");
-        return spec;
+        table.attachmentTag = QStringLiteral("turni");
+        return table;
     }();
     return s;
 }
 
 } // namespace
 
-TfrmTurni::TfrmTurni(QWidget* parent) : RecordEditor(TRecordLayout::daily(), spec(), parent) {
+TfrmTurni::TfrmTurni(QWidget* parent) : RecordEditor(TRecordLayout::daily(), setup(), parent) {
     body()->addWidget(builder().fieldGrid(QStringLiteral("shpSez01"), kHead, {3, 1, 2, 2}));
     body()->addWidget(builder().slotGrid(QStringLiteral("shpSez02"), kSlotColumns), 1);
     body()->addWidget(builder().fieldGrid(QStringLiteral("shpSez03"), kNotes));

@@ -30,9 +30,9 @@ const FieldCell kNotes[] = {
     {"lblCampo005", "Annotazioni:", "Annotazioni", 0, 0, 1, nullptr, nullptr, false, true},
 };
 
-const RecordEditor::Spec& spec() {
-    static const RecordEditor::Spec s = [] {
-        RecordEditor::Spec spec = {
+const RecordEditor::Setup& setup() {
+    static const RecordEditor::Setup s = [] {
+        RecordEditor::Setup table = {
             ScreenName::kOrari,
             QStringLiteral(" Velmora - Impostazione Orari"),
             {{QStringLiteral("txtNome"), EditorTexts::kNameWarning}},
@@ -40,15 +40,15 @@ const RecordEditor::Spec& spec() {
             {QStringLiteral("btnAnteprima")},
             {QStringLiteral("btnGuida")},
         };
-        spec.attachmentTag = QStringLiteral("orari");
-        return spec;
+        table.attachmentTag = QStringLiteral("orari");
+        return table;
     }();
     return s;
 }
 
 } // namespace
 
-TfrmOrari::TfrmOrari(QWidget* parent) : RecordEditor(TRecordLayout::timetables(), spec(), parent) {
+TfrmOrari::TfrmOrari(QWidget* parent) : RecordEditor(TRecordLayout::timetables(), setup(), parent) {
     body()->addWidget(builder().fieldGrid(QStringLiteral("shpSez01"), kHead, {3, 2, 2}));
     body()->addWidget(builder().slotGrid(QStringLiteral("shpSez02"), kSlotColumns), 1);
     body()->addWidget(builder().fieldGrid(QStringLiteral("shpSez03"), kNotes));

@@ -50,9 +50,9 @@ const FieldCell kNotes[] = {
     {"lblCampo008", "Annotazioni:", "Annotazioni", 0, 0, 1, nullptr, nullptr, false, true},
 };
 
-const RecordEditor::Spec& spec() {
-    static const RecordEditor::Spec s = [] {
-        RecordEditor::Spec spec = {
+const RecordEditor::Setup& setup() {
+    static const RecordEditor::Setup s = [] {
+        RecordEditor::Setup table = {
             ScreenName::kSettimanale,
             QStringLiteral(" Velmora - Programmazione turni"),
             {{QStringLiteral("txtNome"), EditorTexts::kNameWarning},
@@ -66,8 +66,8 @@ const RecordEditor::Spec& spec() {
             {QStringLiteral("btnEsporta")},
             {QStringLiteral("btnGuida")},
         };
-        spec.attachmentTag = QStringLiteral("settimanale");
-        return spec;
+        table.attachmentTag = QStringLiteral("settimanale");
+        return table;
     }();
     return s;
 }
@@ -86,7 +86,7 @@ const QStringList& importedFields() {
 } // namespace
 
 TfrmSettimanale::TfrmSettimanale(QWidget* parent)
-    : RecordEditor(TRecordLayout::weekly(), spec(), parent) {
+    : RecordEditor(TRecordLayout::weekly(), setup(), parent) {
     body()->addWidget(builder().fieldGrid(QStringLiteral("shpSez01"), kHead, {3, 1, 1, 2}));
     body()->addWidget(builder().slotGrid(QStringLiteral("shpSez02"), kSlotColumns), 1);
     body()->addWidget(builder().fieldGrid(QStringLiteral("shpSez03"), kNotes));

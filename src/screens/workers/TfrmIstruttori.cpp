@@ -185,9 +185,9 @@ const QString kScadenzaMissing = QStringLiteral(
     "Attenzione: per salvare la scheda è necessario indicare la data di scadenza del contratto "
     "di assunzione.");
 
-const RecordEditor::Spec& spec() {
-    static const RecordEditor::Spec s = [] {
-        RecordEditor::Spec spec = {
+const RecordEditor::Setup& setup() {
+    static const RecordEditor::Setup s = [] {
+        RecordEditor::Setup table = {
             ScreenName::kIstruttori,
             QStringLiteral(" Velmora - Anagrafica Lavoratori"),
             {{QStringLiteral("txtCognome"),
@@ -215,8 +215,8 @@ const RecordEditor::Spec& spec() {
               "Visualizza il riepilogo dei contratti in scadenza o scaduti.", true}},
             QStringLiteral("Pronto per salvare una nuova scheda..."),
         };
-        spec.attachmentTag = QStringLiteral("istruttori");
-        return spec;
+        table.attachmentTag = QStringLiteral("istruttori");
+        return table;
     }();
     return s;
 }
@@ -234,7 +234,7 @@ bool allDigits(const QString& code) {
 } // namespace
 
 TfrmIstruttori::TfrmIstruttori(QWidget* parent)
-    : RecordEditor(TRecordLayout::workers(), spec(), parent) {
+    : RecordEditor(TRecordLayout::workers(), setup(), parent) {
     QFrame* fields =
         builder().fieldGrid(QStringLiteral("shpSezione01"), kFields, {4, 4, 4, 4, 0, 5, 5}, true);
     // The divider between the two sides of the form.
