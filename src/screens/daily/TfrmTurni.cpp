@@ -123,8 +123,8 @@ TfrmTurni::TfrmTurni(QWidget* parent) : RecordEditor(TRecordLayout::daily(), set
             openWithTag(picker, tag);
         });
     }
-    FormKit::onClick(this, QStringLiteral("btnStampa"), [this] { btnStampaClick(); });
-    FormKit::onClick(this, QStringLiteral("btnAnteprima"), [this] { btnAnteprimaClick(); });
+    opensScreen<TfrmStampaTurno>(this, QStringLiteral("btnStampa"));
+    opensScreen<TfrmAnteprimaTurno>(this, QStringLiteral("btnAnteprima"));
     opensScreen<TfrmExpTurni>(this, QStringLiteral("btnEsporta"));
 }
 
@@ -135,14 +135,4 @@ QString TfrmTurni::archivePath() const {
 bool TfrmTurni::impDataClick() {
     TfrmCalendario picker(this);
     return openWithTag(picker, QStringLiteral("turni"));
-}
-
-void TfrmTurni::btnStampaClick() {
-    TfrmStampaTurno sheet(this);
-    showModal(sheet);
-}
-
-void TfrmTurni::btnAnteprimaClick() {
-    TfrmAnteprimaTurno sheet(this);
-    showModal(sheet);
 }

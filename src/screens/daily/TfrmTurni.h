@@ -14,7 +14,4 @@ class TfrmTurni : public RecordEditor {
     QString archivePath() const override;
     // Opens the date picker for txtData; true when a date was picked.
     bool impDataClick();
-    // Open the daily sheet's print and preview screens over this editor.
-    void btnStampaClick();
-    void btnAnteprimaClick();
 };
