@@ -1,5 +1,6 @@
 #include "ScreenRegistry.h"
 
+#include "AboutScreens.h"
 #include "TfrmAvvio.h"
 #include "TfrmCambiaPassword.h"
 #include "TfrmMenuRegistro.h"
@@ -44,8 +45,11 @@ const std::vector<Entry>& registry() {
         {[] { return new TfrmCambiaPassword; }, true},       //
         {[] { return new TfrmCarta; }, false},               // the identifier checks
         {[] { return new TfrmCodFisc; }, false},             //
+        {[] { return new TfrmGuida; }, false},               // the help
         {[] { return new TfrmIban; }, false},                //
+        {[] { return new TfrmInfo; }, false},                // information about the program
         {[] { return new TfrmPartitaIva; }, false},          //
+        {[] { return new TfrmSplash; }, false},              // the about screen
         {[] { return new TfrmIstruttori; }, true},           // the worker registry
         {[] { return new TfrmTrovaIstruttori; }, false},     //
         {[] { return new TfrmDaRinnovare; }, false},         //

@@ -1,7 +1,10 @@
 #include "TfrmAvvio.h"
 
+#include "AboutScreens.h"
+#include "domain/MakerInfo.h"
 #include "screens/common/FormKit.h"
 #include "screens/common/OpenURL.h"
+#include "screens/common/Platform.h"
 #include "screens/common/ScreenNames.h"
 #include "screens/common/Screens.h"
 
@@ -131,32 +134,42 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent) {
         const char* name;
         const char* icon;
         const char* caption;
-        bool available;
     };
     const Corner corners[] = {
-        {"imgGuida", "help-contents", "Guida", false},
-        {"imgInfo", "dialog-information", "Informazioni", false},
-        {"imgCopyright", "help-about", "Velmora", false},
+        {"imgGuida", "help-contents", "Guida"},
+        {"imgInfo", "dialog-information", "Informazioni"},
+        {"imgCopyright", "help-about", "Velmora"},
     };
-    for (const Corner& c : corners) {
-        QToolButton* b = FormKit::pictureButton(this, s(c.name), s(c.icon), s(c.caption));
-        b->setEnabled(c.available);
-        footer->addWidget(b);
-    }
+    for (const Corner& c : corners)
+        footer->addWidget(FormKit::pictureButton(this, s(c.name), s(c.icon), s(c.caption)));
     footer->addStretch();
-    QToolButton* site = FormKit::pictureButton(this, "imgSito", "emblem-web", kMakerWebSite, 22);
+    QToolButton* site =
+        FormKit::pictureButton(this, "imgSito", "emblem-web", MakerInfo::kWebSite, 22);
     site->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     footer->addWidget(site);
     footer->addStretch();
     footer->addWidget(FormKit::pictureButton(this, "imgEsci", "application-exit", "Esci"));
     page->addLayout(footer);
 
+    FormKit::onClick(this, "imgGuida", [this] { showHelp(this, HelpTopic::General); });
+    FormKit::onClick(this, "imgInfo", [this] { imgInfoClick(); });
+    FormKit::onClick(this, "imgCopyright", [this] { imgCopyrightClick(); });
     FormKit::onClick(this, "imgSito", [this] { imgSitoClick(); });
     FormKit::onClick(this, "imgEsci", [this] { imgEsciClick(); });
 }
 
+void TfrmAvvio::imgInfoClick() {
+    TfrmInfo info(this);
+    showModal(info);
+}
+
+void TfrmAvvio::imgCopyrightClick() {
+    TfrmSplash splash(this);
+    showModal(splash);
+}
+
 void TfrmAvvio::imgSitoClick() {
-    TMisc::Open(kMakerWebSite);
+    TMisc::Open(MakerInfo::kWebSite);
 }
 
 void TfrmAvvio::closeEvent(QCloseEvent* event) {

@@ -9,12 +9,11 @@ class TfrmAvvio : public QWidget {
   public:
     explicit TfrmAvvio(QWidget* parent = nullptr);
 
+    void imgInfoClick();
+    void imgCopyrightClick();
     void imgSitoClick();
     void imgEsciClick() { close(); }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
 };
-
-// The maker's web address, opened by the start menu and the about screen.
-inline const QString kMakerWebSite = QStringLiteral("https://velmora.example/");

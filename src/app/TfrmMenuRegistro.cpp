@@ -3,6 +3,7 @@
 #include "archive/Text.h"
 #include "domain/YearlyArchive.h"
 #include "screens/common/FormKit.h"
+#include "screens/common/InfoScreens.h"
 #include "screens/common/Platform.h"
 #include "screens/common/ScreenNames.h"
 #include "screens/common/Screens.h"
@@ -113,9 +114,7 @@ TfrmMenuRegistro::TfrmMenuRegistro(QWidget* parent) : QWidget(parent) {
     page->addStretch(2);
 
     auto* footer = new QHBoxLayout;
-    QToolButton* help = FormKit::pictureButton(this, "imgGuida", "help-contents", "Guida");
-    help->setEnabled(false);
-    footer->addWidget(help);
+    footer->addWidget(FormKit::pictureButton(this, "imgGuida", "help-contents", "Guida"));
     footer->addStretch();
     footer->addWidget(FormKit::pictureButton(this, "imgEsci", "application-exit", "Esci"));
     page->addLayout(footer);
@@ -126,6 +125,7 @@ TfrmMenuRegistro::TfrmMenuRegistro(QWidget* parent) : QWidget(parent) {
 
     FormKit::onClick(this, "btnApriFatture", [this] { btnApriFattureClick(); });
     FormKit::onClick(this, "btnApriAnnoSet", [this] { btnApriAnnoSetClick(); });
+    FormKit::onClick(this, "imgGuida", [this] { showHelp(this, HelpTopic::Calendar); });
     FormKit::onClick(this, "imgEsci", [this] { imgEsciClick(); });
 }
 

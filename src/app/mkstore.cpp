@@ -6,6 +6,7 @@
 
 #include "Crypt.h"
 #include "archive/AtomicSave.h"
+#include "domain/HelpTexts.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -19,8 +20,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: velmora-mkstore <store file> [password]\n");
         return 2;
     }
-    const QString password =
-        Crypt::storedForm(args.size() == 3 ? args[2] : QStringLiteral("pergolatoverde"));
+    const QString password = Crypt::storedForm(
+        args.size() == 3 ? args[2] : QString::fromLatin1(HelpTexts::kFirstPassword));
     if (password.isEmpty() || password.size() > Crypt::kMaxPlainLength ||
         !Crypt::keepsEveryCharacter(password)) {
         std::fprintf(stderr,

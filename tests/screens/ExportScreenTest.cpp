@@ -101,7 +101,7 @@ TEST_F(ExportScreens, EachOpensOverItsEditorWithItsControls) {
             EXPECT_EQ(FormKit::child<QLabel>(&d, "panInfo")->text(),
                       "Esportazione archivio in Microsoft Excel.");
             EXPECT_TRUE(FormKit::child<QAbstractButton>(&d, "cmdEsporta")->isEnabled());
-            EXPECT_FALSE(FormKit::child<QAbstractButton>(&d, "cmdGuida")->isEnabled());
+            EXPECT_TRUE(FormKit::child<QAbstractButton>(&d, "cmdGuida")->isEnabled());
             EXPECT_EQ(grid(d)->editTriggers(), QAbstractItemView::NoEditTriggers);
             EXPECT_TRUE(grid(d)->alternatingRowColors());
             EXPECT_EQ(grid(d)->verticalHeader()->defaultSectionSize(), 21);

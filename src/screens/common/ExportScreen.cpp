@@ -2,6 +2,7 @@
 
 #include "ArchiveAction.h"
 #include "FormKit.h"
+#include "InfoScreens.h"
 #include "OpenURL.h"
 #include "Platform.h"
 #include "RecordEditor.h"
@@ -29,7 +30,7 @@ constexpr int kNumberWidth = 60;
 } // namespace
 
 ExportScreen::ExportScreen(QWidget* editor, const ExportTable& table, const QString& objectName,
-                           const QString& caption)
+                           const QString& caption, HelpTopic topic)
     : QDialog(editor), table_(table) {
     setObjectName(objectName);
     setWindowTitle(caption);
@@ -74,10 +75,9 @@ ExportScreen::ExportScreen(QWidget* editor, const ExportTable& table, const QStr
     infoLayout->addWidget(FormKit::pictureButton(info, QStringLiteral("cmdEsporta"),
                                                  QStringLiteral("x-office-spreadsheet"),
                                                  QStringLiteral("Esporta")));
-    QToolButton* help = FormKit::pictureButton(
-        info, QStringLiteral("cmdGuida"), QStringLiteral("help-contents"), QStringLiteral("Guida"));
-    help->setEnabled(false); // the export help is not written yet
-    infoLayout->addWidget(help);
+    infoLayout->addWidget(FormKit::pictureButton(info, QStringLiteral("cmdGuida"),
+                                                 QStringLiteral("help-contents"),
+                                                 QStringLiteral("Guida")));
     infoLayout->addWidget(FormKit::pictureButton(info, QStringLiteral("cmdEsci"),
                                                  QStringLiteral("application-exit"),
                                                  QStringLiteral("Esci")));
@@ -95,6 +95,7 @@ ExportScreen::ExportScreen(QWidget* editor, const ExportTable& table, const QStr
          QStringLiteral("shpInfo")});
     FormKit::onClick(this, QStringLiteral("cmdEsporta"), [this] { cmdEsportaClick(); });
     FormKit::onClick(this, QStringLiteral("cmdEsci"), [this] { reject(); });
+    FormKit::onClick(this, QStringLiteral("cmdGuida"), [this, topic] { showHelp(this, topic); });
 }
 
 QString ExportScreen::filePath() const {

@@ -6,6 +6,7 @@
 // The spreadsheet icon writes the grid to the file in the program folder and
 // offers to open it. A concrete export screen is only its table and its name.
 
+#include "domain/HelpTexts.h"
 #include "domain/SpreadsheetExport.h"
 
 #include <QDialog>
@@ -19,7 +20,7 @@ class ExportScreen : public QDialog {
     // `editor` is the parent and tells the archive; a screen made without
     // one (the start-up instance) lists nothing.
     ExportScreen(QWidget* editor, const ExportTable& table, const QString& objectName,
-                 const QString& caption);
+                 const QString& caption, HelpTopic help);
 
     void cmdEsportaClick();
     // Where the export is written.

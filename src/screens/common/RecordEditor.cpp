@@ -3,6 +3,7 @@
 #include "ArchiveAction.h"
 #include "EditorChrome.h"
 #include "FormKit.h"
+#include "InfoScreens.h"
 #include "Platform.h"
 #include "Routes.h"
 #include "ScreenNames.h"
@@ -89,6 +90,9 @@ void RecordEditor::finishForm(const std::vector<std::pair<QString, QString>>& hi
         Routes::addAttachmentOwner(setup_.attachmentTag, this);
         FormKit::onClick(this, button(QStringLiteral("btnAllega")), [this] { btnAllegaClick(); });
     }
+    if (setup_.help)
+        FormKit::onClick(this, button(QStringLiteral("btnGuida")),
+                         [this] { showHelp(this, *setup_.help); });
 
     std::vector<std::pair<QString, QString>> all = buttonHints_;
     all.insert(all.end(), hints.begin(), hints.end());

@@ -14,12 +14,14 @@
 #include "RecordBinder.h"
 #include "archive/Record.h"
 #include "archive/RecordArchive.h"
+#include "domain/HelpTexts.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -66,6 +68,8 @@ class RecordEditor : public QWidget {
         // The routing tag with which the attachments screen hands this
         // editor's attachments back.
         QString attachmentTag = {};
+        // The topic its Guida button shows.
+        std::optional<HelpTopic> help = {};
     };
 
     // Nuovo: an empty screen for a new record.

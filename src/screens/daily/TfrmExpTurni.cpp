@@ -4,4 +4,5 @@
 
 TfrmExpTurni::TfrmExpTurni(QWidget* parent)
     : ExportScreen(parent, dailyExport(), ScreenName::kExpTurni,
-                   QStringLiteral(" Esporta archivio turni di lavoro in Microsoft Excel")) {}
+                   QStringLiteral(" Esporta archivio turni di lavoro in Microsoft Excel"),
+                   HelpTopic::ExportDaily) {}

@@ -71,9 +71,10 @@ const RecordEditor::Setup& setup() {
                   "si riferiscono i turni di lavoro.")}},
             QStringLiteral("txtNome"),
             {},
-            {QStringLiteral("btnGuida")},
+            {},
         };
         table.attachmentTag = QStringLiteral("turni");
+        table.help = HelpTopic::Calendar;
         return table;
     }();
     return s;

@@ -4,4 +4,5 @@
 
 TfrmExpOrari::TfrmExpOrari(QWidget* parent)
     : ExportScreen(parent, timetableExport(), ScreenName::kExpOrari,
-                   QStringLiteral(" Esporta archivio orari di lavoro in Microsoft Excel")) {}
+                   QStringLiteral(" Esporta archivio orari di lavoro in Microsoft Excel"),
+                   HelpTopic::ExportTimetables) {}

@@ -38,9 +38,10 @@ const RecordEditor::Setup& setup() {
             {{QStringLiteral("txtNome"), EditorTexts::kNameWarning}},
             QStringLiteral("txtNome"),
             {QStringLiteral("btnAnteprima")},
-            {QStringLiteral("btnGuida")},
+            {},
         };
         table.attachmentTag = QStringLiteral("orari");
+        table.help = HelpTopic::Timetables;
         return table;
     }();
     return s;

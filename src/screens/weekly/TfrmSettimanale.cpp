@@ -64,9 +64,10 @@ const RecordEditor::Setup& setup() {
                              "fine della settimana a cui si riferiscono i turni di lavoro.")}},
             QStringLiteral("txtNome"),
             {QStringLiteral("btnEsporta")},
-            {QStringLiteral("btnGuida")},
+            {},
         };
         table.attachmentTag = QStringLiteral("settimanale");
+        table.help = HelpTopic::Calendar;
         return table;
     }();
     return s;

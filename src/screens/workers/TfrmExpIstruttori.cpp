@@ -4,4 +4,5 @@
 
 TfrmExpIstruttori::TfrmExpIstruttori(QWidget* parent)
     : ExportScreen(parent, workerExport(), ScreenName::kExpIstruttori,
-                   QStringLiteral(" Esporta archivio lavoratori in Microsoft Excel")) {}
+                   QStringLiteral(" Esporta archivio lavoratori in Microsoft Excel"),
+                   HelpTopic::ExportWorkers) {}

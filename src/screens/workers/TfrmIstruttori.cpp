@@ -201,7 +201,7 @@ const RecordEditor::Setup& setup() {
              {QStringLiteral("txtScadenza"), kScadenzaMissing}},
             QStringLiteral("txtCognome"),
             {QStringLiteral("btnDuplica")},
-            {QStringLiteral("btnGuida")},
+            {},
             {{"btnNuovo", "cmdNuovo"},
              {"btnSalva", "cmdSalva"},
              {"btnTrova", "cmdTrova"},
@@ -216,6 +216,7 @@ const RecordEditor::Setup& setup() {
             QStringLiteral("Pronto per salvare una nuova scheda..."),
         };
         table.attachmentTag = QStringLiteral("istruttori");
+        table.help = HelpTopic::Workers;
         return table;
     }();
     return s;
