@@ -7,9 +7,13 @@
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
+#include <cstdint>
 #include <limits>
 #include <numeric>
 #include <stdexcept>
+#include <string>
+#include <string_view>
 #include <tuple>
 
 namespace bookings {
@@ -22,8 +26,8 @@ constexpr qint64 kNoDay = std::numeric_limits<qint64>::min();
 // control characters to the bytes 0x00-0x20 and only ASCII bytes to ASCII
 // letters, so trimming and folding bytes is trimming and folding the text.
 struct Bytes {
-    const char* data = nullptr;
-    int size = 0;
+    const char* data;
+    int size;
 };
 
 Bytes trimmedBytes(const char* data, int size) {
@@ -149,7 +153,8 @@ const ShiftFields& shiftFields(const TRecordLayout& layout) {
     throw std::logic_error("bookings are read from shift tables only");
 }
 
-// The names of a workers box, each once; at most 61 fit in 120 bytes.
+// The names of a workers box, each once; at most 61 fit in 120 bytes. Left
+// uninitialised beyond `count`: it is filled for every box of a year.
 struct Names {
     std::array<Bytes, 64> names;
     int count = 0;
@@ -187,6 +192,13 @@ template <class Visit> void forEachCell(const char* record, const ShiftFields& f
                                                 timeOfBytes(fieldBytes(record, c.end), true));
         visit(c, day, span, names);
     }
+}
+
+std::uint64_t fnv1a(std::string_view bytes) {
+    std::uint64_t hash = 14695981039346656037ull;
+    for (char c : bytes)
+        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    return hash;
 }
 
 QString clock(int minutes) {
@@ -258,14 +270,32 @@ Ledger::Ledger(const TRecordLayout& layout) : layout_(&layout) {
 }
 
 int Ledger::workerId(const char* name, int size) {
-    std::array<char, 256> key;
+    // An open-addressing table of the folded names: a year holds hundreds of
+    // thousands of names and few people, so this lookup is the hot path.
+    std::array<char, 256> folding;
     for (int i = 0; i < size; ++i)
-        key[static_cast<std::size_t>(i)] = folded(name[i]);
-    const auto found = ids_.constFind(QByteArray::fromRawData(key.data(), size));
-    if (found != ids_.constEnd()) return *found;
-    const int id = static_cast<int>(names_.size());
-    ids_.insert(QByteArray(key.data(), size), id);
+        folding[static_cast<std::size_t>(i)] = folded(name[i]);
+    const std::string_view key(folding.data(), static_cast<std::size_t>(size));
+    if (buckets_.empty()) buckets_.assign(1024, -1);
+    auto bucketOf = [this](std::string_view k) {
+        const std::size_t mask = buckets_.size() - 1;
+        std::size_t at = fnv1a(k) & mask;
+        while (buckets_[at] >= 0 && keys_[static_cast<std::size_t>(buckets_[at])] != k)
+            at = (at + 1) & mask;
+        return at;
+    };
+    const std::size_t at = bucketOf(key);
+    if (buckets_[at] >= 0) return buckets_[at];
+
+    const int id = static_cast<int>(keys_.size());
+    keys_.emplace_back(key);
     names_.push_back(vtext::fromWin1252(name, size));
+    buckets_[at] = id;
+    if (keys_.size() * 2 > buckets_.size()) {
+        buckets_.assign(buckets_.size() * 2, -1);
+        for (std::size_t k = 0; k < keys_.size(); ++k)
+            buckets_[bucketOf(keys_[k])] = static_cast<int>(k);
+    }
     return id;
 }
 
@@ -301,26 +331,36 @@ BookedSlot Ledger::slotOf(const Entry& e) const {
 }
 
 std::vector<Conflict> Ledger::conflicts() const {
-    std::vector<int> order(entries_.size());
-    std::iota(order.begin(), order.end(), 0);
-    auto key = [this](int i) {
-        const Entry& e = entries_[static_cast<std::size_t>(i)];
-        return std::tuple(e.worker, e.start, e.table, e.slot, e.day);
+    // Each worker's bookings together (a counting sort by worker), then in
+    // time order: only a worker's own bookings can overlap, and each
+    // worker's are few, so a year sorts in one linear pass and many small
+    // sorts.
+    std::vector<std::size_t> first(names_.size() + 1, 0);
+    for (const Entry& e : entries_)
+        ++first[static_cast<std::size_t>(e.worker) + 1];
+    std::partial_sum(first.begin(), first.end(), first.begin());
+    std::vector<Entry> byWorker(entries_.size());
+    {
+        std::vector<std::size_t> next(first.begin(), first.end() - 1);
+        for (const Entry& e : entries_)
+            byWorker[next[static_cast<std::size_t>(e.worker)]++] = e;
+    }
+    auto inTime = [](const Entry& a, const Entry& b) {
+        return std::tie(a.start, a.table, a.slot, a.day) <
+               std::tie(b.start, b.table, b.slot, b.day);
     };
-    std::sort(order.begin(), order.end(), [&](int a, int b) { return key(a) < key(b); });
-
     struct Found {
         const Entry* first;
         const Entry* second;
     };
     std::vector<Found> found;
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        const Entry& a = entries_[static_cast<std::size_t>(order[i])];
-        for (std::size_t j = i + 1; j < order.size(); ++j) {
-            const Entry& b = entries_[static_cast<std::size_t>(order[j])];
-            if (b.worker != a.worker || b.start >= a.start + a.minutes) break;
-            found.push_back({&a, &b});
-        }
+    for (std::size_t w = 0; w + 1 < first.size(); ++w) {
+        const auto begin = byWorker.begin() + static_cast<std::ptrdiff_t>(first[w]);
+        const auto end = byWorker.begin() + static_cast<std::ptrdiff_t>(first[w + 1]);
+        std::sort(begin, end, inTime);
+        for (auto a = begin; a != end; ++a)
+            for (auto b = a + 1; b != end && b->start < a->start + a->minutes; ++b)
+                found.push_back({&*a, &*b});
     }
     std::stable_sort(found.begin(), found.end(), [this](const Found& x, const Found& y) {
         const qint64 dx = x.first->start / kMinutesPerDay, dy = y.first->start / kMinutesPerDay;

@@ -9,11 +9,11 @@
 #include "archive/Record.h"
 
 #include <QDate>
-#include <QHash>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace bookings {
@@ -130,8 +130,10 @@ class Ledger {
     const TRecordLayout* layout_;
     std::vector<Entry> entries_;
     std::vector<Table> tables_;
-    QHash<QByteArray, int> ids_;
-    std::vector<QString> names_;
+    // The folded names, by id, and the open-addressing table over them.
+    std::vector<std::string> keys_;
+    std::vector<int> buckets_;
+    std::vector<QString> names_; // as first written, by id
     // The Julian day of each slot left out, or kNoDay when its date itself
     // cannot be read (it is counted in every period).
     std::vector<qint64> leftOut_;
