@@ -11,6 +11,7 @@
 #include "screens/common/Routes.h"
 #include "screens/common/ScreenNames.h"
 #include "screens/common/TfrmCalendario.h"
+#include "screens/shifts/ShiftEditors.h"
 #include "screens/timetables/TfrmTrovaOrari.h"
 #include "screens/workers/TfrmTrovaIstruttori.h"
 
@@ -74,6 +75,7 @@ const RecordEditor::Setup& setup() {
             {QStringLiteral("btnGuida")},
         };
         table.attachmentTag = QStringLiteral("turni");
+        table.extra = {ShiftEditors::hoursButton()};
         return table;
     }();
     return s;
@@ -126,6 +128,7 @@ TfrmTurni::TfrmTurni(QWidget* parent) : RecordEditor(TRecordLayout::daily(), set
     opensScreen<TfrmStampaTurno>(this, QStringLiteral("btnStampa"));
     opensScreen<TfrmAnteprimaTurno>(this, QStringLiteral("btnAnteprima"));
     opensScreen<TfrmExpTurni>(this, QStringLiteral("btnEsporta"));
+    ShiftEditors::opensHours(this, QStringLiteral("turni"));
 }
 
 QString TfrmTurni::archivePath() const {
@@ -135,4 +138,8 @@ QString TfrmTurni::archivePath() const {
 bool TfrmTurni::impDataClick() {
     TfrmCalendario picker(this);
     return openWithTag(picker, QStringLiteral("turni"));
+}
+
+void TfrmTurni::afterSave(const TRecord&, qint64 number) {
+    ShiftEditors::warnOfDoubleBookings(*this, number);
 }

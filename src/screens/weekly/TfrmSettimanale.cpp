@@ -10,6 +10,7 @@
 #include "screens/common/Routes.h"
 #include "screens/common/ScreenNames.h"
 #include "screens/common/TfrmCalendario.h"
+#include "screens/shifts/ShiftEditors.h"
 #include "screens/timetables/TfrmTrovaOrari.h"
 
 namespace {
@@ -67,6 +68,7 @@ const RecordEditor::Setup& setup() {
             {QStringLiteral("btnGuida")},
         };
         table.attachmentTag = QStringLiteral("settimanale");
+        table.extra = {ShiftEditors::hoursButton()};
         return table;
     }();
     return s;
@@ -122,8 +124,13 @@ TfrmSettimanale::TfrmSettimanale(QWidget* parent)
     opensScreen<TfrmStampaSet>(this, QStringLiteral("btnStampa"));
     opensScreen<TfrmAnteprimaSet>(this, QStringLiteral("btnAnteprima"));
     opensScreen<TfrmTrovaOrari>(this, QStringLiteral("impNome"), QStringLiteral("settimanale"));
+    ShiftEditors::opensHours(this, QStringLiteral("settimanale"));
 }
 
 QString TfrmSettimanale::archivePath() const {
     return vtext::trimmed(FormKit::child<QLabel>(this, QStringLiteral("lblFile"))->text());
+}
+
+void TfrmSettimanale::afterSave(const TRecord&, qint64 number) {
+    ShiftEditors::warnOfDoubleBookings(*this, number);
 }
