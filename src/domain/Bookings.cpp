@@ -5,6 +5,8 @@
 #include "archive/FixedText.h"
 #include "archive/Text.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -194,12 +196,9 @@ template <class Visit> void forEachCell(const char* record, const ShiftFields& f
     }
 }
 
-std::uint64_t fnv1a(std::string_view bytes) {
-    std::uint64_t hash = 14695981039346656037ull;
-    for (char c : bytes)
-        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-    return hash;
-}
+// FNV-1a, over the folded bytes of a name.
+constexpr std::uint64_t kFnvOffset = 14695981039346656037ull;
+constexpr std::uint64_t kFnvPrime = 1099511628211ull;
 
 QString clock(int minutes) {
     const int m = minutes % kMinutesPerDay;
@@ -271,30 +270,40 @@ Ledger::Ledger(const TRecordLayout& layout) : layout_(&layout) {
 
 int Ledger::workerId(const char* name, int size) {
     // An open-addressing table of the folded names: a year holds hundreds of
-    // thousands of names and few people, so this lookup is the hot path.
+    // thousands of names and few people, so this lookup is the hot path. The
+    // name is folded and hashed in one pass, and a stored hash spares most
+    // comparisons of the texts.
     std::array<char, 256> folding;
-    for (int i = 0; i < size; ++i)
-        folding[static_cast<std::size_t>(i)] = folded(name[i]);
+    std::uint64_t hash = kFnvOffset;
+    for (int i = 0; i < size; ++i) {
+        const char c = folded(name[i]);
+        folding[static_cast<std::size_t>(i)] = c;
+        hash = (hash ^ static_cast<unsigned char>(c)) * kFnvPrime;
+    }
     const std::string_view key(folding.data(), static_cast<std::size_t>(size));
     if (buckets_.empty()) buckets_.assign(1024, -1);
-    auto bucketOf = [this](std::string_view k) {
+    auto bucketOf = [this](std::uint64_t h, std::string_view k) {
         const std::size_t mask = buckets_.size() - 1;
-        std::size_t at = fnv1a(k) & mask;
-        while (buckets_[at] >= 0 && keys_[static_cast<std::size_t>(buckets_[at])] != k)
+        std::size_t at = h & mask;
+        for (int id = buckets_[at]; id >= 0; id = buckets_[at]) {
+            const auto i = static_cast<std::size_t>(id);
+            if (hashes_[i] == h && keys_[i] == k) break;
             at = (at + 1) & mask;
+        }
         return at;
     };
-    const std::size_t at = bucketOf(key);
+    const std::size_t at = bucketOf(hash, key);
     if (buckets_[at] >= 0) return buckets_[at];
 
     const int id = static_cast<int>(keys_.size());
     keys_.emplace_back(key);
+    hashes_.push_back(hash);
     names_.push_back(vtext::fromWin1252(name, size));
     buckets_[at] = id;
     if (keys_.size() * 2 > buckets_.size()) {
         buckets_.assign(buckets_.size() * 2, -1);
         for (std::size_t k = 0; k < keys_.size(); ++k)
-            buckets_[bucketOf(keys_[k])] = static_cast<int>(k);
+            buckets_[bucketOf(hashes_[k], keys_[k])] = static_cast<int>(k);
     }
     return id;
 }
@@ -408,6 +417,11 @@ HoursReport Ledger::hours(const QDate& from, const QDate& to) const {
 
 Ledger readLedger(const QString& path, const TRecordLayout& layout, MissingArchive missing) {
     Ledger ledger(layout);
+    // Room for a typical year at once: two workers in each of the twelve
+    // slots of every table.
+    const qint64 tables = QFileInfo(path).size() / layout.size();
+    ledger.entries_.reserve(static_cast<std::size_t>(tables) * kSlots * 2);
+    ledger.tables_.reserve(static_cast<std::size_t>(tables));
     passOverArchive(path, layout.size(), missing,
                     [&ledger](qint64 number, const char* record) { ledger.add(record, number); });
     return ledger;

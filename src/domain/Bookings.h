@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -112,6 +113,7 @@ class Ledger {
     HoursReport hours(const QDate& from, const QDate& to) const;
 
   private:
+    friend Ledger readLedger(const QString&, const TRecordLayout&, MissingArchive);
     struct Entry {
         qint64 start; // minutes from the Julian day 0
         int minutes;
@@ -132,6 +134,7 @@ class Ledger {
     std::vector<Table> tables_;
     // The folded names, by id, and the open-addressing table over them.
     std::vector<std::string> keys_;
+    std::vector<std::uint64_t> hashes_;
     std::vector<int> buckets_;
     std::vector<QString> names_; // as first written, by id
     // The Julian day of each slot left out, or kNoDay when its date itself

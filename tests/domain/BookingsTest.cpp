@@ -19,29 +19,31 @@ struct Slot {
     const char* workers;
 };
 
-TRecord dailyTable(const char* name, const char* date, const std::vector<Slot>& rows) {
-    TRecord r(TRecordLayout::daily());
+// A table of `layout` with its name, its date field and the slots' times;
+// a daily table also takes each slot's workers.
+TRecord table(const TRecordLayout& layout, const char* name, const char* dateField,
+              const char* date, const std::vector<Slot>& rows) {
+    TRecord r(layout);
     r.setText(u"Nome", QString::fromUtf8(name));
-    r.setText(u"Data", QString::fromUtf8(date));
+    r.setText(QString::fromUtf8(dateField), QString::fromUtf8(date));
     for (const Slot& s : rows) {
         r.setText(QStringLiteral("Inizio") + slotSuffix(s.number), QString::fromUtf8(s.start));
         r.setText(QStringLiteral("Fine") + slotSuffix(s.number), QString::fromUtf8(s.end));
-        r.setText(QStringLiteral("Lavoratore") + slotSuffix(s.number),
-                  QString::fromUtf8(s.workers));
+        if (layout.indexOf(QStringLiteral("Lavoratore01")) >= 0)
+            r.setText(QStringLiteral("Lavoratore") + slotSuffix(s.number),
+                      QString::fromUtf8(s.workers));
     }
     return r;
+}
+
+TRecord dailyTable(const char* name, const char* date, const std::vector<Slot>& rows) {
+    return table(TRecordLayout::daily(), name, "Data", date, rows);
 }
 
 // A weekly table; `cells` are (day field, workers), as "Lun01", "Rossi Mario".
 TRecord weeklyTable(const char* name, const char* start, const std::vector<Slot>& times,
                     const std::vector<std::pair<const char*, const char*>>& cells) {
-    TRecord r(TRecordLayout::weekly());
-    r.setText(u"Nome", QString::fromUtf8(name));
-    r.setText(u"DataInizio", QString::fromUtf8(start));
-    for (const Slot& s : times) {
-        r.setText(QStringLiteral("Inizio") + slotSuffix(s.number), QString::fromUtf8(s.start));
-        r.setText(QStringLiteral("Fine") + slotSuffix(s.number), QString::fromUtf8(s.end));
-    }
+    TRecord r = table(TRecordLayout::weekly(), name, "DataInizio", start, times);
     for (const auto& [field, workers] : cells)
         r.setText(QString::fromUtf8(field), QString::fromUtf8(workers));
     return r;
