@@ -308,6 +308,11 @@ int Ledger::workerId(const char* name, int size) {
     return id;
 }
 
+void Ledger::add(const TRecord& table, qint64 number) {
+    if (&table.layout() != layout_) throw std::logic_error("a table of another kind");
+    add(table.bytes().constData(), number);
+}
+
 void Ledger::add(const char* record, qint64 number) {
     const ShiftFields& f = shiftFields(*layout_);
     const int table = static_cast<int>(tables_.size());

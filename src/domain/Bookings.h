@@ -102,7 +102,8 @@ class Ledger {
     explicit Ledger(const TRecordLayout& layout);
     // One table, as its bytes sit in the archive, with its 1-based number.
     void add(const char* record, qint64 number);
-    void add(const TRecord& table, qint64 number) { add(table.bytes().constData(), number); }
+    // Throws std::logic_error for a table of another layout.
+    void add(const TRecord& table, qint64 number);
 
     // Every double booking, by date (of the first slot), worker (in list
     // order), then time. Slots that only touch (one ends as the other
