@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core adwaita-icon-theme
   poppler-utils clang-format
+  python3-icalendar
 )
 
 missing=()

@@ -13,6 +13,7 @@
 #include "screens/daily/TfrmStampaTurno.h"
 #include "screens/daily/TfrmTrovaTurni.h"
 #include "screens/daily/TfrmTurni.h"
+#include "screens/shifts/TfrmOre.h"
 #include "screens/timetables/TfrmExpOrari.h"
 #include "screens/timetables/TfrmOrari.h"
 #include "screens/timetables/TfrmStampaOrario.h"
@@ -71,6 +72,7 @@ const std::vector<Entry>& registry() {
         {[] { return new TfrmAnteprimaSet; }, false},        //
         {[] { return new TfrmTrovaSet; }, false},            //
         {[] { return new TfrmAnteprimaTurno; }, false},      //
+        {[] { return new TfrmOre; }, false},                 // the hours of the shift workers
     };
     return table;
 }

@@ -17,6 +17,8 @@ namespace cli {
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitDamaged = 1;
 inline constexpr int kExitFailure = 2;
+// What a report command looked for was found (conflicts: a double booking).
+inline constexpr int kExitFound = 1;
 
 // A failure the user can fix; main() prints the message and exits with 2.
 class CliError : public std::runtime_error {

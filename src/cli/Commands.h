@@ -24,5 +24,12 @@ int runRenewals(const Options& options, const QStringList& args);
 // export daily --year YYYY | timetables | workers [-o FILE]: the spreadsheet
 // file of the export screen, by default under its name in the folder.
 int runExport(const Options& options, const QStringList& args);
+// conflicts --year YYYY [--weekly]: every double booking, one tab-separated
+// line each; exit 1 when there is any.
+int runConflicts(const Options& options, const QStringList& args);
+// hours --year YYYY [--weekly] [--from D] [--to D]: each worker's hours.
+int runHours(const Options& options, const QStringList& args);
+// ical --year YYYY --worker NAME [--weekly] -o FILE.ics: a worker's calendar.
+int runIcal(const Options& options, const QStringList& args);
 
 } // namespace cli

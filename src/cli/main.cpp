@@ -69,6 +69,22 @@ const Command kCommands[] = {
      "default Turni_Lavoro.xls, Orari_Lavoro.xls or Personale_Interno.xls in the\n"
      "folder",
      1, 5, true, cli::runExport, nullptr},
+    {"conflicts", "--year YYYY [--weekly]",
+     "print every worker booked in two overlapping slots of that year's daily\n"
+     "(or weekly) tables, in one table or in two: date, worker, first slot's\n"
+     "times, its table, second slot's times, its table, tab-separated, by date\n"
+     "and worker; exit 1 when there is any",
+     2, 3, true, cli::runConflicts, nullptr},
+    {"hours", "--year YYYY [--weekly] [--from dd/mm/yyyy] [--to dd/mm/yyyy]",
+     "print each worker's hours in the period (default: the whole year) as\n"
+     "name, tab, H:MM, by name; slots whose times cannot be read are left out\n"
+     "and counted on the error output",
+     2, 7, true, cli::runHours, nullptr},
+    {"ical", "--year YYYY --worker \"Cognome Nome\" [--weekly] -o FILE.ics",
+     "write the worker's slots of that year as an iCalendar file (Europe/Rome\n"
+     "times) to import into a calendar; importing a newer file updates the\n"
+     "events it imported before",
+     6, 7, true, cli::runIcal, nullptr},
 };
 
 QString usage() {
@@ -92,7 +108,8 @@ QString usage() {
         "                 name: NNNN.ore, NNNN.set, Orari.pro, Dipendenti.pro)\n"
         "  -h, --help     print this help\n"
         "\n"
-        "Exit status: 0 done, 1 damage found (verify) or a wrong value (check),\n"
+        "Exit status: 0 done, 1 damage found (verify), a wrong value (check) or a\n"
+        "double booking (conflicts),\n"
         "2 failure, bad usage or a value that cannot be checked (check).\n");
     return text;
 }

@@ -66,18 +66,24 @@ class ByteFilter {
 
 } // namespace
 
+bool passOverArchive(const QString& path, int recordSize, MissingArchive missing,
+                     const std::function<void(qint64 number, const char* record)>& visit) {
+    TRecordArchive archive(recordSize);
+    if (!openForPass(archive, path, missing)) return false;
+    archive.forEach([&](qint64 index, const char* record) { visit(index + 1, record); });
+    archive.close();
+    return true;
+}
+
 std::vector<FoundLine> listArchive(const QString& path, const TRecordLayout& layout,
                                    const LineFormat& line,
                                    const std::function<bool(const char* record)>& listed,
                                    MissingArchive missing) {
     const LineBuilder builder(line, layout);
     std::vector<FoundLine> found;
-    TRecordArchive archive(layout.size());
-    if (!openForPass(archive, path, missing)) return found;
-    archive.forEach([&](qint64 index, const char* record) {
-        if (listed(record)) found.push_back({builder.build(record), index + 1});
+    passOverArchive(path, layout.size(), missing, [&](qint64 number, const char* record) {
+        if (listed(record)) found.push_back({builder.build(record), number});
     });
-    archive.close();
     sortInListOrder(found, [](const FoundLine& l) -> const QString& { return l.text; });
     return found;
 }
@@ -108,11 +114,8 @@ std::vector<qint64> recordsWithLine(const QString& path, const TRecordLayout& la
     const LineBuilder builder(line, layout);
     const QString wanted = vtext::trimmed(chosen);
     std::vector<qint64> numbers;
-    TRecordArchive archive(layout.size());
-    if (!openForPass(archive, path, missing)) return numbers;
-    archive.forEach([&](qint64 index, const char* record) {
-        if (vtext::trimmed(builder.build(record)) == wanted) numbers.push_back(index + 1);
+    passOverArchive(path, layout.size(), missing, [&](qint64 number, const char* record) {
+        if (vtext::trimmed(builder.build(record)) == wanted) numbers.push_back(number);
     });
-    archive.close();
     return numbers;
 }

@@ -29,6 +29,14 @@ struct FoundLine {
 // command line only reads and leaves the folder as it was.
 enum class MissingArchive { CreateEmpty, ListNothing };
 
+// One pass over an archive from the first record to the last, handing
+// `visit` each record's bytes as the file holds them, with its 1-based
+// number. False, with nothing visited, when the file is missing and
+// `missing` says to leave it so. Throws ArchiveError when the file cannot be
+// opened or read.
+bool passOverArchive(const QString& path, int recordSize, MissingArchive missing,
+                     const std::function<void(qint64 number, const char* record)>& visit);
+
 // The lines of the records `listed` lets through, in list order: the pass
 // every list of the program makes over its archive. `listed` is handed each
 // record's bytes as the file holds them. Throws ArchiveError when the file

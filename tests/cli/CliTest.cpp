@@ -1,6 +1,7 @@
 // velmora-cli run as a user runs it, on copies of the sample archives: what
 // it prints, its exit status, and that it never creates or changes a file.
 #include "archive/ArchiveFiles.h"
+#include "cli/CliRun.h"
 
 #include "archive/Record.h"
 #include "archive/RecordArchive.h"
@@ -25,33 +26,6 @@ using archive_files::kSamples;
 using archive_files::readBytes;
 using archive_files::samplePath;
 using archive_files::writeBytes;
-
-struct CliRun {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-CliRun runCli(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(VELMORA_BIN_DIR "/velmora-cli"), args);
-    CliRun r;
-    if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit) {
-        p.kill();
-        p.waitForFinished();
-        return r;
-    }
-    r.exitCode = p.exitCode();
-    r.out = p.readAllStandardOutput();
-    r.err = p.readAllStandardError();
-    return r;
-}
-
-QList<QByteArray> lines(const QByteArray& out) {
-    QList<QByteArray> result = out.split('\n');
-    if (!result.isEmpty() && result.last().isEmpty()) result.removeLast();
-    return result;
-}
 
 // Name, size and modification time of every file in a folder.
 std::map<QString, std::pair<QByteArray, QDateTime>> snapshot(const QString& folder) {

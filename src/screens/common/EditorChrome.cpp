@@ -64,6 +64,7 @@ const ButtonKeys kButtonKeys[] = {
     {"Anteprima", 'E', {}},
     {"Esporta", 'R', {}},
     {"Scaduti", 'Z', {}},
+    {"Ore", 'O', {}},
     {"Guida", 'G', QKeySequence(Qt::Key_F1)},
     {"Esci", 'C', {}},
     {"Primo", 0, QKeySequence(Qt::CTRL | Qt::Key_Home)},

@@ -52,6 +52,12 @@ RecordEditor::RecordEditor(const TRecordLayout& layout, Setup setup, QWidget* pa
     body_ = new QVBoxLayout(fields);
     body_->setContentsMargins(6, 6, 6, 6);
     page->addWidget(fields, 1);
+    lblAvviso_ = FormKit::label(this, QStringLiteral("lblAvviso"), {});
+    lblAvviso_->setWordWrap(true);
+    lblAvviso_->setContentsMargins(6, 2, 6, 2);
+    lblAvviso_->setStyleSheet(QStringLiteral("color: #9c1c1c; font-weight: bold;"));
+    lblAvviso_->hide();
+    page->addWidget(lblAvviso_);
     page->addWidget(EditorChrome::hintLine(this, setup_.readyText));
     EditorChrome::attachmentLabels(this);
 }
@@ -103,6 +109,11 @@ void RecordEditor::finishForm(const std::vector<std::pair<QString, QString>>& hi
     FormKit::hints(this, FormKit::child<QLabel>(this, QStringLiteral("panInfo")), all, backgrounds);
 }
 
+void RecordEditor::setWarningLine(const QString& text) {
+    lblAvviso_->setText(text);
+    lblAvviso_->setVisible(!text.isEmpty());
+}
+
 QString RecordEditor::position() const {
     return vtext::trimmed(lblPosizione_->text());
 }
@@ -117,6 +128,7 @@ bool RecordEditor::withArchive(const std::function<QString(TRecordArchive&)>& wo
 }
 
 void RecordEditor::clearScreen() {
+    setWarningLine({});
     binder_->clear();
     lblPosizione_->clear();
     newRecordDefaults();
@@ -160,7 +172,7 @@ void RecordEditor::btnSalvaClick() {
         }
     }
     if (!checkBeforeSave()) return;
-    withArchive(
+    const bool saved = withArchive(
         [this](TRecordArchive& archive) {
             // A new record starts from zeros, so bytes no field owns (the
             // weekly record's reserved block) never carry another record's
@@ -180,6 +192,7 @@ void RecordEditor::btnSalvaClick() {
             return EditorTexts::kAppended;
         },
         ArchiveAccess::Write);
+    if (saved) afterSave(buffer_, position().toLongLong());
 }
 
 void RecordEditor::btnDuplicaClick() {
@@ -199,12 +212,14 @@ void RecordEditor::btnDuplicaClick() {
 void RecordEditor::loadAt(TRecordArchive& archive, qint64 index) {
     archive.seek(index);
     archive.read(buffer_.bytes());
+    setWarningLine({});
     binder_->fromRecord(buffer_);
     setPosition(archive.position());
 }
 
 void RecordEditor::showRecord(const TRecord& record, qint64 number) {
     buffer_ = record;
+    setWarningLine({});
     binder_->fromRecord(buffer_);
     setPosition(number);
 }

@@ -101,6 +101,9 @@ class RecordEditor : public QWidget {
     const TRecordLayout& layout() const { return buffer_.layout(); }
     // The name this editor gives a standard button (btnNuovo or cmdNuovo).
     QString button(const QString& standardName) const;
+    // The warning line under the fields (lblAvviso), hidden while empty.
+    // Nuovo and every move empty it.
+    void setWarningLine(const QString& text);
 
   protected:
     RecordEditor(const TRecordLayout& layout, Setup setup, QWidget* parent = nullptr);
@@ -117,6 +120,10 @@ class RecordEditor : public QWidget {
     // The editor's own checks after the mandatory fields; false stops Salva
     // (the check has told the user why).
     virtual bool checkBeforeSave() { return true; }
+    // Runs once Salva has put the record on the disk, with its number: the
+    // editor's own look at what it saved (the shift editors warn of a worker
+    // booked twice). The save is done and reported whatever it finds.
+    virtual void afterSave(const TRecord& /*record*/, qint64 /*number*/) {}
     void clearScreen();
 
     void showEvent(QShowEvent* event) override;
@@ -138,4 +145,5 @@ class RecordEditor : public QWidget {
     std::vector<std::pair<QString, QString>> buttonHints_;
     std::unique_ptr<RecordBinder> binder_;
     QLabel* lblPosizione_ = nullptr;
+    QLabel* lblAvviso_ = nullptr;
 };

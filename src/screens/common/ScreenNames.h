@@ -37,4 +37,5 @@ inline const QString kStampaSet = QStringLiteral("TfrmStampaSet");
 inline const QString kAnteprimaSet = QStringLiteral("TfrmAnteprimaSet");
 inline const QString kTrovaSet = QStringLiteral("TfrmTrovaSet");
 inline const QString kAnteprimaTurno = QStringLiteral("TfrmAnteprimaTurno");
+inline const QString kOre = QStringLiteral("TfrmOre");
 } // namespace ScreenName

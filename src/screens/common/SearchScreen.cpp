@@ -1,11 +1,13 @@
 #include "SearchScreen.h"
 
 #include "ArchiveAction.h"
+#include "DateBox.h"
 #include "FieldCaptions.h"
 #include "FormKit.h"
 #include "Platform.h"
 #include "ResultList.h"
 #include "Routes.h"
+#include "TfrmCalendario.h"
 #include "archive/RecordArchive.h"
 #include "archive/Text.h"
 #include "domain/FilterRule.h"
@@ -98,7 +100,7 @@ SearchScreen::SearchScreen(const Setup& setup, QWidget* parent) : QDialog(parent
     setModal(true);
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(14, 14, 14, 14);
-    if (!setup.listOnShow) {
+    if (!setup.listOnShow && !setup.listForPeriod) {
         page->addWidget(buildFilterPanel(), 1);
         lblConta_ = FormKit::hiddenLabel(this, QStringLiteral("lblConta"));
     }
@@ -177,13 +179,23 @@ QWidget* SearchScreen::buildFilterPanel() {
 
 QWidget* SearchScreen::buildResultPanel() {
     panContainer_ = FormKit::panel(this, QStringLiteral("panContainer"));
-    panContainer_->setHidden(!setup_.listOnShow);
+    panContainer_->setHidden(!setup_.listOnShow && !setup_.listForPeriod);
     auto* layout = new QVBoxLayout(panContainer_);
     layout->setContentsMargins(18, 14, 18, 14);
     addHelp(panContainer_, layout, kResultHelp);
+    // A line that stands for no record cannot be called back.
+    if (!setup_.picks) FormKit::child<QLabel>(panContainer_, QStringLiteral("lblRigo03"))->hide();
+    if (setup_.listForPeriod) layout->addLayout(buildPeriodRow(panContainer_));
 
     lstRecords_ = ResultList::create(panContainer_, QStringLiteral("lstRecords"));
     layout->addWidget(lstRecords_, 1);
+    if (setup_.listForPeriod) {
+        lblNota_ = FormKit::label(panContainer_, QStringLiteral("lblNota"), {});
+        lblNota_->setWordWrap(true);
+        lblNota_->setStyleSheet(QStringLiteral("font-weight: bold; color: #9c1c1c;"));
+        lblNota_->hide();
+        layout->addWidget(lblNota_);
+    }
     if (setup_.countsLines) {
         lblTrovate_ = FormKit::label(panContainer_, QStringLiteral("lblTrovate"),
                                      QStringLiteral("Il presente elenco contiene 0 schede."));
@@ -205,11 +217,79 @@ QWidget* SearchScreen::buildResultPanel() {
     return panContainer_;
 }
 
+QLayout* SearchScreen::buildPeriodRow(QWidget* panel) {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(6);
+    const struct {
+        const char* caption;
+        const char* stem;
+        QLineEdit** box;
+    } ends[] = {{"Periodo &dal:", "Dal", &txtDal_}, {"&al:", "Al", &txtAl_}};
+    for (const auto& end : ends) {
+        const QString stem = QString::fromLatin1(end.stem);
+        QLineEdit* box = FormKit::edit(panel, QStringLiteral("txt") + stem, 10);
+        box->setAlignment(Qt::AlignCenter);
+        box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("00/00/00000")) +
+                           16);
+        box->setToolTip(
+            QStringLiteral("Premi un tasto qualsiasi per importare una data dal calendario."));
+        QLabel* caption = FormKit::label(panel, QStringLiteral("lbl") + stem, text(end.caption));
+        caption->setBuddy(box);
+        QToolButton* pick = FormKit::pictureButton(panel, QStringLiteral("imp") + stem,
+                                                   QStringLiteral("x-office-calendar"), {}, 20);
+        pick->setToolTip(QStringLiteral("Importa una data dal calendario."));
+        // The picker writes into the box registered for this screen's tag.
+        const QString tag = setup_.name + u'_' + stem.toLower();
+        Routes::addDateBox(tag, box);
+        DateBox::install(box, pick, nullptr, [this, tag] {
+            TfrmCalendario picker(this);
+            return openWithTag(picker, tag);
+        });
+        connect(box, &QLineEdit::textChanged, this, [this] {
+            if (!settingPeriod_) listPeriod();
+        });
+        row->addWidget(caption);
+        row->addWidget(box);
+        row->addWidget(pick);
+        row->addSpacing(12);
+        *end.box = box;
+    }
+    row->addStretch();
+    return row;
+}
+
+std::pair<QDate, QDate> SearchScreen::period() const {
+    auto day = [](const QLineEdit* box) {
+        return QDate::fromString(vtext::trimmed(box->text()), QStringLiteral("dd/MM/yyyy"));
+    };
+    return {day(txtDal_), day(txtAl_)};
+}
+
+void SearchScreen::listPeriod() {
+    const auto [from, to] = period();
+    PeriodList listed;
+    guardArchive(this, Messages::Kind::Plain, [&] {
+        listed = setup_.listForPeriod(vtext::trimmed(lblMemory_->text()), from, to);
+    });
+    showLines(listed.lines);
+    lblNota_->setText(listed.note);
+    lblNota_->setVisible(!listed.note.isEmpty());
+}
+
 void SearchScreen::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     finder_.forget();
     txtTrova_->clear();
     lstRecords_->setCurrentRow(0);
+    if (setup_.listForPeriod) {
+        const auto [from, to] = setup_.openingPeriod(vtext::trimmed(lblMemory_->text()));
+        settingPeriod_ = true;
+        txtDal_->setText(from.toString(QStringLiteral("dd/MM/yyyy")));
+        txtAl_->setText(to.toString(QStringLiteral("dd/MM/yyyy")));
+        settingPeriod_ = false;
+        listPeriod();
+        return;
+    }
     if (!setup_.listOnShow) {
         boxes_.front()->setFocus(Qt::OtherFocusReason);
         return;
@@ -274,7 +354,16 @@ void SearchScreen::btnTrovaClick() {
 
 void SearchScreen::btnStampaClick() {
     report::Report list = report::ListReport::create();
-    report::ListReport::fill(list, setup_.listTitle, ResultList::lines(lstRecords_));
+    QString title = setup_.listTitle;
+    QStringList lines = ResultList::lines(lstRecords_);
+    if (setup_.listForPeriod) {
+        // The printed list says which period it covers and what it left out.
+        for (const auto& [word, box] : {std::pair{" dal ", txtDal_}, std::pair{" al ", txtAl_}})
+            if (!vtext::trimmed(box->text()).isEmpty())
+                title += QLatin1String(word) + vtext::trimmed(box->text());
+        if (!lblNota_->text().isEmpty()) lines << QString() << lblNota_->text();
+    }
+    report::ListReport::fill(list, title, lines);
     list.prepare();
     report::print(list, this);
 }
@@ -301,6 +390,7 @@ std::vector<std::pair<TRecord, qint64>> SearchScreen::recordsBehind(const QStrin
 }
 
 void SearchScreen::lstRecordsDblClick() {
+    if (!setup_.picks) return;
     const QListWidgetItem* chosen = lstRecords_->currentItem();
     const Routes::RecordReceiver* route =
         Routes::recordReceiver(setup_.name, vtext::trimmed(lblMemory_->text()));

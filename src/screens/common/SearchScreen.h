@@ -15,6 +15,7 @@
 #include "domain/KeywordFind.h"
 #include "domain/SearchTables.h"
 
+#include <QDate>
 #include <QDialog>
 
 #include <utility>
@@ -27,6 +28,12 @@ class QListWidget;
 class SearchScreen : public QDialog {
     Q_OBJECT
   public:
+    // What a list over a period shows: its lines, and a note under them.
+    struct PeriodList {
+        std::vector<FoundLine> lines;
+        QString note;
+    };
+
     struct Setup {
         QString name; // the screen's name (ScreenName)
         QString caption;
@@ -42,6 +49,19 @@ class SearchScreen : public QDialog {
         // built from this whenever the screen is shown. Throws ArchiveError.
         std::vector<FoundLine> (*listOnShow)() = nullptr;
         bool countsLines = true; // lblTrovate under the list
+        // Set for a list over a period (the hours of each worker): the date
+        // boxes txtDal and txtAl above the list, filled by the date picker
+        // and opened on `openingPeriod`, hold its first and last day (an
+        // empty box leaves that side open); the list is built from
+        // `listForPeriod` when the screen shows and whenever the period
+        // changes. Both are given the routing tag the screen was opened
+        // with. listForPeriod throws ArchiveError.
+        PeriodList (*listForPeriod)(const QString& tag, const QDate& from,
+                                    const QDate& to) = nullptr;
+        std::pair<QDate, QDate> (*openingPeriod)(const QString& tag) = nullptr;
+        // False for lines that stand for no record: Enter and a double click
+        // on a line do nothing.
+        bool picks = true;
     };
 
     // Searches the archive with the filters and shows the result panel.
@@ -64,6 +84,13 @@ class SearchScreen : public QDialog {
     QWidget* buildFilterPanel();
     void showLines(const std::vector<FoundLine>& found);
     QWidget* buildResultPanel();
+    // The row of the two date boxes of a list over a period.
+    QLayout* buildPeriodRow(QWidget* panel);
+    // The period in the date boxes; an empty or unreadable box gives an
+    // invalid date.
+    std::pair<QDate, QDate> period() const;
+    // Lists the period in the date boxes.
+    void listPeriod();
     // The records behind `line`, read before anything is handed over.
     std::vector<std::pair<TRecord, qint64>> recordsBehind(const QString& line) const;
 
@@ -77,6 +104,10 @@ class SearchScreen : public QDialog {
     QLabel* lblAttendere_ = nullptr;
     QLabel* lblConta_ = nullptr;
     QLabel* lblMemory_ = nullptr;
+    QLineEdit* txtDal_ = nullptr;
+    QLineEdit* txtAl_ = nullptr;
+    QLabel* lblNota_ = nullptr;
+    bool settingPeriod_ = false;
     KeywordFinder finder_;
 };
 

@@ -11,6 +11,7 @@
 #include "screens/common/Routes.h"
 #include "screens/common/ScreenNames.h"
 #include "screens/common/TfrmCalendario.h"
+#include "screens/shifts/ShiftEditors.h"
 #include "screens/timetables/TfrmTrovaOrari.h"
 #include "screens/workers/TfrmTrovaIstruttori.h"
 
@@ -75,6 +76,7 @@ const RecordEditor::Setup& setup() {
         };
         table.attachmentTag = QStringLiteral("turni");
         table.help = HelpTopic::Calendar;
+        table.extra = {ShiftEditors::hoursButton()};
         return table;
     }();
     return s;
@@ -127,6 +129,7 @@ TfrmTurni::TfrmTurni(QWidget* parent) : RecordEditor(TRecordLayout::daily(), set
     opensScreen<TfrmStampaTurno>(this, QStringLiteral("btnStampa"));
     opensScreen<TfrmAnteprimaTurno>(this, QStringLiteral("btnAnteprima"));
     opensScreen<TfrmExpTurni>(this, QStringLiteral("btnEsporta"));
+    ShiftEditors::opensHours(this, QStringLiteral("turni"));
 }
 
 QString TfrmTurni::archivePath() const {
@@ -136,4 +139,8 @@ QString TfrmTurni::archivePath() const {
 bool TfrmTurni::impDataClick() {
     TfrmCalendario picker(this);
     return openWithTag(picker, QStringLiteral("turni"));
+}
+
+void TfrmTurni::afterSave(const TRecord&, qint64 number) {
+    ShiftEditors::warnOfDoubleBookings(*this, number);
 }

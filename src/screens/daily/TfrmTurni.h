@@ -14,4 +14,8 @@ class TfrmTurni : public RecordEditor {
     QString archivePath() const override;
     // Opens the date picker for txtData; true when a date was picked.
     bool impDataClick();
+
+  protected:
+    // A saved table that books a worker twice gets the warning line.
+    void afterSave(const TRecord& record, qint64 number) override;
 };

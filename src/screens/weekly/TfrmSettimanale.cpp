@@ -10,6 +10,7 @@
 #include "screens/common/Routes.h"
 #include "screens/common/ScreenNames.h"
 #include "screens/common/TfrmCalendario.h"
+#include "screens/shifts/ShiftEditors.h"
 #include "screens/timetables/TfrmTrovaOrari.h"
 
 namespace {
@@ -68,6 +69,7 @@ const RecordEditor::Setup& setup() {
         };
         table.attachmentTag = QStringLiteral("settimanale");
         table.help = HelpTopic::Calendar;
+        table.extra = {ShiftEditors::hoursButton()};
         return table;
     }();
     return s;
@@ -123,8 +125,13 @@ TfrmSettimanale::TfrmSettimanale(QWidget* parent)
     opensScreen<TfrmStampaSet>(this, QStringLiteral("btnStampa"));
     opensScreen<TfrmAnteprimaSet>(this, QStringLiteral("btnAnteprima"));
     opensScreen<TfrmTrovaOrari>(this, QStringLiteral("impNome"), QStringLiteral("settimanale"));
+    ShiftEditors::opensHours(this, QStringLiteral("settimanale"));
 }
 
 QString TfrmSettimanale::archivePath() const {
     return vtext::trimmed(FormKit::child<QLabel>(this, QStringLiteral("lblFile"))->text());
+}
+
+void TfrmSettimanale::afterSave(const TRecord&, qint64 number) {
+    ShiftEditors::warnOfDoubleBookings(*this, number);
 }

@@ -10,4 +10,8 @@ class TfrmSettimanale : public RecordEditor {
     explicit TfrmSettimanale(QWidget* parent = nullptr);
 
     QString archivePath() const override;
+
+  protected:
+    // A saved table that books a worker twice gets the warning line.
+    void afterSave(const TRecord& record, qint64 number) override;
 };

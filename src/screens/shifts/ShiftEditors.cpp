@@ -1,0 +1,32 @@
+#include "ShiftEditors.h"
+
+#include "TfrmOre.h"
+#include "domain/Bookings.h"
+#include "screens/common/ArchiveAction.h"
+#include "screens/common/Opens.h"
+
+namespace ShiftEditors {
+
+const EditorButton& hoursButton() {
+    static const EditorButton button{
+        "btnOre", "document-open-recent", "Ore",
+        "Visualizza le ore di lavoro di ogni turnista nel periodo scelto.", true};
+    return button;
+}
+
+void opensHours(RecordEditor* editor, const QString& tag) {
+    opensScreen<TfrmOre>(editor, QStringLiteral("btnOre"), tag);
+}
+
+void warnOfDoubleBookings(RecordEditor& editor, qint64 number) {
+    QString warning;
+    guardArchive(&editor, std::nullopt, [&] {
+        warning = bookings::doubleBookingWarning(
+            bookings::readLedger(editor.archivePath(), editor.layout(), MissingArchive::ListNothing)
+                .conflicts(),
+            number);
+    });
+    editor.setWarningLine(warning);
+}
+
+} // namespace ShiftEditors
