@@ -150,7 +150,10 @@ const QStringList& calendarText() {
         "delle dodici fasce vengono copiati nella tabella, mentre data e turnisti restano come "
         "sono. Il pulsante accanto ai turnisti di ciascuna fascia apre la ricerca dell'anagrafica "
         "e aggiunge un lavoratore alla volta, separando i nomi con una virgola. Salva inserisce "
-        "la tabella nell'archivio dell'anno; il nome e la data sono obbligatori.",
+        "la tabella nell'archivio dell'anno; il nome e la data sono obbligatori. Se un turnista "
+        "risulta impegnato in due fasce che si sovrappongono, nella stessa tabella o in un'altra "
+        "tabella dello stesso giorno, dopo il salvataggio un avviso sotto la griglia indica il "
+        "turnista, l'altra tabella e i due orari; la tabella viene salvata comunque.",
 
         "Per modificare una tabella già archiviata basta visualizzarla con le frecce o con "
         "Trova, cambiarne i dati e premere di nuovo Salva: la tabella viene aggiornata al suo "
@@ -178,7 +181,9 @@ const QStringList& calendarText() {
         "foglio di lavoro di Microsoft Excel. Il pulsante Stampa stampa la tabella visualizzata "
         "su un unico foglio A4 orizzontale, da esporre in bacheca o da consegnare ai turnisti, "
         "con la stampante o in un file PDF scelti nella finestra di stampa; Anteprima mostra a "
-        "video la stessa pagina prima di stamparla.",
+        "video la stessa pagina prima di stamparla. Il pulsante Ore elenca i turnisti con le "
+        "ore di lavoro svolte in un periodo a scelta, per impostazione l'intero anno, e permette "
+        "di stampare l'elenco.",
 
         "Nell'ambiente settimanale ogni tabella riporta il nome della tabella dei turni, la data "
         "di inizio e la data di fine della settimana, la sede operativa, le disposizioni "
@@ -192,7 +197,9 @@ const QStringList& calendarText() {
         "importa uno schema dall'applicazione Impostazione Orari: nome, sede, disposizioni, "
         "annotazioni e orari delle dodici fasce vengono copiati nella tabella, mentre le date e "
         "le caselle dei giorni restano come sono. Salva inserisce la tabella nell'archivio "
-        "settimanale dell'anno; il nome e le due date sono obbligatori.",
+        "settimanale dell'anno; il nome e le due date sono obbligatori. Anche qui, dopo il "
+        "salvataggio, un avviso sotto la griglia segnala il turnista impegnato in due fasce "
+        "sovrapposte dello stesso giorno.",
 
         "Per modificare una tabella settimanale già archiviata basta visualizzarla con le "
         "frecce o con Trova, cambiarne i dati e premere di nuovo Salva: la tabella viene "
@@ -211,7 +218,8 @@ const QStringList& calendarText() {
         "descrizione, copiati nella cartella Documenti_Allegati del programma. Il pulsante "
         "Stampa stampa la tabella settimanale visualizzata su un foglio A4 orizzontale, con la "
         "stampante o in un file PDF, e Anteprima ne mostra a video la pagina prima di "
-        "stamparla.",
+        "stamparla. Il pulsante Ore elenca le ore di lavoro di ogni turnista nelle tabelle "
+        "settimanali del periodo scelto.",
     });
     return text;
 }
