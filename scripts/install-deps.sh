@@ -9,6 +9,9 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core adwaita-icon-theme
   poppler-utils clang-format
+  desktop-file-utils
+  clang libclang-rt-14-dev
+  g++-mingw-w64-x86-64-posix
 )
 
 missing=()
