@@ -32,7 +32,8 @@ void Startup::configure(QApplication& app) {
     // it was installed with them, otherwise from Qt's folder.
     auto* translator = new QTranslator(&app);
     const QLocale italian(QLocale::Italian);
-    const QString folders[] = {QCoreApplication::applicationDirPath() + u"/translations",
+    const QString folders[] = {QCoreApplication::applicationDirPath() +
+                                   QStringLiteral("/translations"),
                                QLibraryInfo::path(QLibraryInfo::TranslationsPath)};
     for (const QString& folder : folders) {
         if (translator->load(italian, QStringLiteral("qtbase"), QStringLiteral("_"), folder)) {
