@@ -10,6 +10,9 @@ packages=(
   fonts-liberation fonts-dejavu-core adwaita-icon-theme
   poppler-utils clang-format
   python3-icalendar
+  desktop-file-utils
+  clang libclang-rt-14-dev
+  g++-mingw-w64-x86-64-posix
 )
 
 missing=()

@@ -28,10 +28,19 @@ void Startup::configure(QApplication& app) {
     app.setQuitOnLastWindowClosed(false);
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
 
+    // Qt's own texts in Italian: from translations/ beside the program when
+    // it was installed with them, otherwise from Qt's folder.
     auto* translator = new QTranslator(&app);
-    if (translator->load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(translator);
+    const QLocale italian(QLocale::Italian);
+    const QString folders[] = {QCoreApplication::applicationDirPath() +
+                                   QStringLiteral("/translations"),
+                               QLibraryInfo::path(QLibraryInfo::TranslationsPath)};
+    for (const QString& folder : folders) {
+        if (translator->load(italian, QStringLiteral("qtbase"), QStringLiteral("_"), folder)) {
+            QApplication::installTranslator(translator);
+            break;
+        }
+    }
 
     // A print that did not reach the printer or its file is told in the
     // program's own error box.

@@ -3,6 +3,7 @@
 #include <QDeadlineTimer>
 #include <QThread>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <vector>
@@ -99,12 +100,16 @@ void TRecordArchive::forEach(const std::function<void(qint64, const char*)>& vis
     position_ = total;
 }
 
-#ifndef _WIN32
-
+// The file primitives of each system: move bytes at an offset, cut the
+// file to a length, flush it to the disk. Reading, writing and putting a
+// failed write back are built on them once, below, for both systems.
 namespace {
+#ifndef _WIN32
+using NativeFile = int;
+
 // Moves `size` bytes between `data` and the file at `offset`, however many
 // calls it takes. False (errno set) when the file refuses or ends first.
-bool transfer(int fd, char* data, qint64 size, qint64 offset, bool writing) {
+bool transfer(NativeFile fd, char* data, qint64 size, qint64 offset, bool writing) {
     qint64 done = 0;
     while (done < size) {
         const auto left = static_cast<size_t>(size - done);
@@ -119,7 +124,95 @@ bool transfer(int fd, char* data, qint64 size, qint64 offset, bool writing) {
     }
     return true;
 }
+
+void cutTo(NativeFile fd, qint64 length) {
+    while (::ftruncate(fd, length) != 0 && errno == EINTR) {
+    }
+}
+
+bool flushToDisk(NativeFile fd) {
+    return ::fsync(fd) == 0;
+}
+#else
+using NativeFile = void*;
+
+// As above, through explicit offsets, so no file pointer is shared between
+// calls. The system's error becomes EIO for the message of the failure.
+bool transfer(NativeFile file, char* data, qint64 size, qint64 offset, bool writing) {
+    qint64 done = 0;
+    while (done < size) {
+        const auto chunk = static_cast<DWORD>(std::min<qint64>(size - done, 1 << 30));
+        const qint64 at = offset + done;
+        OVERLAPPED where{};
+        where.Offset = static_cast<DWORD>(at & 0xFFFFFFFF);
+        where.OffsetHigh = static_cast<DWORD>(at >> 32);
+        DWORD moved = 0;
+        const BOOL ok = writing ? WriteFile(file, data + done, chunk, &moved, &where)
+                                : ReadFile(file, data + done, chunk, &moved, &where);
+        if (!ok || moved == 0) {
+            errno = ok && writing ? ENOSPC : EIO;
+            return false;
+        }
+        done += moved;
+    }
+    return true;
+}
+
+void cutTo(NativeFile file, qint64 length) {
+    LARGE_INTEGER at{};
+    at.QuadPart = length;
+    if (SetFilePointerEx(file, at, nullptr, FILE_BEGIN)) SetEndOfFile(file);
+}
+
+bool flushToDisk(NativeFile file) {
+    return FlushFileBuffers(file) != 0;
+}
+#endif
 } // namespace
+
+void TRecordArchive::read(QByteArray& buffer) {
+    const qint64 records = buffer.size() / recordSize_;
+    if (records <= 0 || position_ + records > count()) throw ArchiveError("read past the end");
+    if (!transfer(native(), buffer.data(), buffer.size(), position_ * recordSize_, false))
+        fail("read");
+    position_ += records;
+}
+
+void TRecordArchive::write(const QByteArray& buffer) {
+    if (buffer.size() != recordSize_) throw ArchiveError("record of the wrong size");
+    // Not opened, or a missing archive that could not be created.
+    if (!isOpen() || absent_) {
+        errno = EBADF;
+        fail("write");
+    }
+    const qint64 offset = position_ * recordSize_;
+    const qint64 length = fileSize();
+    // What an update in place overwrites, to put back if the write fails.
+    QByteArray old;
+    if (offset < length) {
+        old.resize(std::min<qint64>(recordSize_, length - offset));
+        if (!transfer(native(), old.data(), old.size(), offset, false)) fail("read");
+    } else if (lengthBeforeAppend_ < 0) {
+        lengthBeforeAppend_ = length;
+    }
+    if (!transfer(native(), const_cast<char*>(buffer.constData()), buffer.size(), offset, true)) {
+        const int saved = errno;
+        undoWrite(offset, old);
+        errno = saved;
+        fail("write");
+    }
+    dirty_ = true;
+    ++position_;
+}
+
+void TRecordArchive::undoWrite(qint64 offset, const QByteArray& old) {
+    if (!old.isEmpty())
+        transfer(native(), const_cast<char*>(old.constData()), old.size(), offset, true);
+    if (lengthBeforeAppend_ >= 0) cutTo(native(), lengthBeforeAppend_);
+    flushToDisk(native());
+}
+
+#ifndef _WIN32
 
 bool TRecordArchive::isOpen() const {
     return fd_ >= 0 || absent_;
@@ -177,48 +270,6 @@ qint64 TRecordArchive::fileSize() const {
     return st.st_size;
 }
 
-void TRecordArchive::read(QByteArray& buffer) {
-    const qint64 records = buffer.size() / recordSize_;
-    if (records <= 0 || position_ + records > count()) throw ArchiveError("read past the end");
-    if (!transfer(fd_, buffer.data(), buffer.size(), position_ * recordSize_, false)) fail("read");
-    position_ += records;
-}
-
-void TRecordArchive::write(const QByteArray& buffer) {
-    if (buffer.size() != recordSize_) throw ArchiveError("record of the wrong size");
-    if (fd_ < 0) {
-        errno = EBADF;
-        fail("write");
-    }
-    const qint64 offset = position_ * recordSize_;
-    const qint64 length = fileSize();
-    // What an update in place overwrites, to put back if the write fails.
-    QByteArray old;
-    if (offset < length) {
-        old.resize(std::min<qint64>(recordSize_, length - offset));
-        if (!transfer(fd_, old.data(), old.size(), offset, false)) fail("read");
-    } else if (lengthBeforeAppend_ < 0) {
-        lengthBeforeAppend_ = length;
-    }
-    if (!transfer(fd_, const_cast<char*>(buffer.constData()), buffer.size(), offset, true)) {
-        const int saved = errno;
-        undoWrite(offset, old);
-        errno = saved;
-        fail("write");
-    }
-    dirty_ = true;
-    ++position_;
-}
-
-void TRecordArchive::undoWrite(qint64 offset, const QByteArray& old) {
-    if (!old.isEmpty()) transfer(fd_, const_cast<char*>(old.constData()), old.size(), offset, true);
-    if (lengthBeforeAppend_ >= 0) {
-        while (::ftruncate(fd_, lengthBeforeAppend_) != 0 && errno == EINTR) {
-        }
-    }
-    ::fsync(fd_);
-}
-
 void TRecordArchive::close() {
     absent_ = false;
     if (fd_ < 0) return;
@@ -259,8 +310,12 @@ void TRecordArchive::open(const QString& path, Mode mode) {
                            FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                            mode == Mode::ReadOnly ? OPEN_EXISTING : OPEN_ALWAYS,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
+    // Reading a year nobody has used yet, in a folder that cannot take the
+    // new file: there is simply nothing to read. An archive that is there
+    // but cannot be read is a failure, as on the other systems.
     if (h == INVALID_HANDLE_VALUE && mode == Mode::ReadOrCreate &&
-        GetLastError() == ERROR_ACCESS_DENIED) {
+        GetLastError() == ERROR_ACCESS_DENIED &&
+        GetFileAttributesW(reinterpret_cast<LPCWSTR>(path.utf16())) == INVALID_FILE_ATTRIBUTES) {
         absent_ = true;
         return;
     }
@@ -283,43 +338,21 @@ qint64 TRecordArchive::fileSize() const {
     return size.QuadPart;
 }
 
-void TRecordArchive::read(QByteArray& buffer) {
-    const qint64 records = buffer.size() / recordSize_;
-    if (records <= 0 || position_ + records > count()) throw ArchiveError("read past the end");
-    LARGE_INTEGER at{};
-    at.QuadPart = position_ * recordSize_;
-    DWORD got = 0;
-    if (!SetFilePointerEx(static_cast<HANDLE>(handle_), at, nullptr, FILE_BEGIN) ||
-        !ReadFile(static_cast<HANDLE>(handle_), buffer.data(), static_cast<DWORD>(buffer.size()),
-                  &got, nullptr) ||
-        got != static_cast<DWORD>(buffer.size()))
-        fail("read");
-    position_ += records;
-}
-
-void TRecordArchive::write(const QByteArray& buffer) {
-    if (buffer.size() != recordSize_) throw ArchiveError("record of the wrong size");
-    LARGE_INTEGER at{};
-    at.QuadPart = position_ * recordSize_;
-    DWORD put = 0;
-    if (!SetFilePointerEx(static_cast<HANDLE>(handle_), at, nullptr, FILE_BEGIN) ||
-        !WriteFile(static_cast<HANDLE>(handle_), buffer.constData(),
-                   static_cast<DWORD>(buffer.size()), &put, nullptr) ||
-        put != static_cast<DWORD>(buffer.size()))
-        fail("write");
-    dirty_ = true;
-    ++position_;
-}
-
 void TRecordArchive::close() {
     absent_ = false;
     if (!handle_) return;
+    const bool flushFailed = dirty_ && !flushToDisk(handle_);
+    // As on the other systems: records appended in this opening that may not
+    // have reached the disk are taken away.
+    if (flushFailed) undoWrite(0, {});
     HANDLE h = static_cast<HANDLE>(handle_);
     handle_ = nullptr;
-    const bool flushFailed = dirty_ && !FlushFileBuffers(h);
     dirty_ = false;
     const bool closeFailed = !CloseHandle(h); // also releases the lock
-    if (flushFailed || closeFailed) fail("close");
+    if (flushFailed || closeFailed) {
+        errno = EIO;
+        fail("close");
+    }
 }
 
 #endif

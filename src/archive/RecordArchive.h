@@ -90,7 +90,13 @@ class TRecordArchive {
     QString path_;
 #ifdef _WIN32
     void* handle_ = nullptr;
+    void* native() const {
+        return handle_;
+    }
 #else
     int fd_ = -1;
+    int native() const {
+        return fd_;
+    }
 #endif
 };
