@@ -12,7 +12,7 @@ trap 'rm -rf "$(dirname "$dir")"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 cmake --install "$build" --prefix "$dir" >/dev/null
-for f in velmora velmora-cli unins000.dll translations/qtbase_it.qm \
+for f in velmora velmora-cli unins000.dll Guida.pdf translations/qtbase_it.qm \
   share/applications/velmora.desktop share/icons/hicolor/scalable/apps/velmora.svg; do
   [[ -f "$dir/$f" ]] || fail "$f is not installed"
 done
