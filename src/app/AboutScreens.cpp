@@ -15,10 +15,6 @@
 
 namespace {
 
-const QString kSubtitle = QStringLiteral(
-    "Software per la programmazione dei turni di lavoro con impostazione personalizzata degli "
-    "orari e archivio anagrafico dei lavoratori");
-
 // The product's name beside its picture, as the start menu shows it.
 void productHeading(QWidget* screen, QVBoxLayout* body, const QString& pictureName) {
     auto* row = new QHBoxLayout;
@@ -30,7 +26,8 @@ void productHeading(QWidget* screen, QVBoxLayout* body, const QString& pictureNa
     QLabel* name = FormKit::label(screen, QStringLiteral("lblProdotto"), QStringLiteral("Velmora"));
     name->setStyleSheet(QStringLiteral("font-size: 26pt; font-weight: bold; color: #1d3d6b;"));
     titles->addWidget(name);
-    QLabel* subtitle = FormKit::label(screen, QStringLiteral("lblDescrizione"), kSubtitle);
+    QLabel* subtitle =
+        FormKit::label(screen, QStringLiteral("lblDescrizione"), HelpTexts::kProductLine);
     subtitle->setWordWrap(true);
     subtitle->setFixedWidth(420);
     subtitle->setStyleSheet(QStringLiteral("font-size: 11pt; color: #34495e;"));
@@ -59,8 +56,7 @@ TfrmInfo::TfrmInfo(QWidget* parent)
             [] { return mailCommand(); }});
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
-    if (const QScreen* display = QGuiApplication::primaryScreen())
-        move(display->availableGeometry().center() - rect().center());
+    FormKit::centreOnScreen(this);
 }
 
 QString TfrmInfo::mailCommand() {

@@ -1,6 +1,7 @@
 #include "TfrmAvvio.h"
 
 #include "AboutScreens.h"
+#include "domain/HelpTexts.h"
 #include "domain/MakerInfo.h"
 #include "screens/common/FormKit.h"
 #include "screens/common/OpenURL.h"
@@ -81,10 +82,7 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent) {
     QLabel* title = FormKit::label(this, "imgTitolo", "Velmora");
     title->setStyleSheet(QStringLiteral("font-size: 34pt; font-weight: bold; color: #1d3d6b;"));
     titles->addWidget(title);
-    QLabel* subtitle = FormKit::label(
-        this, "imgSottotitolo",
-        "Software per la programmazione dei turni di lavoro con impostazione personalizzata "
-        "degli orari e archivio anagrafico dei lavoratori");
+    QLabel* subtitle = FormKit::label(this, "imgSottotitolo", HelpTexts::kProductLine);
     subtitle->setWordWrap(true);
     subtitle->setStyleSheet(QStringLiteral("font-size: 12pt; color: #34495e;"));
     titles->addWidget(subtitle);

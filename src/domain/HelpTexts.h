@@ -31,6 +31,12 @@ QString join(const QStringList& paragraphs);
 QString introduction();
 QStringList closing();
 
+// The line under the product's name on the start menu, the about screens and
+// the manual's title page.
+inline const QString kProductLine = QStringLiteral(
+    "Software per la programmazione dei turni di lavoro con impostazione personalizzata degli "
+    "orari e archivio anagrafico dei lavoratori");
+
 // The password a freshly installed program accepts, which the help quotes.
 inline constexpr const char* kFirstPassword = "pergolatoverde";
 

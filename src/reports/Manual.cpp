@@ -53,10 +53,8 @@ QString html() {
                           "<p align=\"center\"><span style=\"font-size: 18pt; color: #1d3d6b;\">"
                           "Guida all'utilizzo del software</span></p>\n"
                           "<p align=\"center\" style=\"margin-top: 40px;\"><span "
-                          "style=\"font-size: 12pt; color: #34495e;\">"
-                          "Software per la programmazione dei turni di lavoro con impostazione "
-                          "personalizzata degli orari e archivio anagrafico dei lavoratori"
-                          "</span></p>\n");
+                          "style=\"font-size: 12pt; color: #34495e;\">") +
+           HelpTexts::kProductLine.toHtmlEscaped() + QStringLiteral("</span></p>\n");
     out += QStringLiteral("<p align=\"center\" style=\"margin-top: 300px;\">") +
            MakerInfo::kOwnerNotice.toHtmlEscaped() + QStringLiteral("<br>") +
            MakerInfo::kWebSite.toHtmlEscaped() + QStringLiteral("</p>\n");

@@ -112,8 +112,7 @@ CheckDialog::CheckDialog(Kind kind, QWidget* parent) : QDialog(parent), kind_(ki
 
     // Centred on the screen rather than on the editor below.
     adjustSize();
-    if (const QScreen* display = QGuiApplication::primaryScreen())
-        move(display->availableGeometry().center() - rect().center());
+    FormKit::centreOnScreen(this);
 }
 
 void CheckDialog::showEvent(QShowEvent* event) {

@@ -83,6 +83,11 @@ void maximize(QWidget* screen) {
     screen->setWindowState(Qt::WindowMaximized);
 }
 
+void centreOnScreen(QWidget* window) {
+    if (const QScreen* display = QGuiApplication::primaryScreen())
+        window->move(display->availableGeometry().center() - window->rect().center());
+}
+
 void backdrop(QWidget* screen) {
     screen->setAttribute(Qt::WA_StyledBackground);
     screen->setStyleSheet(QStringLiteral("#%1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"

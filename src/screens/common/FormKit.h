@@ -35,6 +35,8 @@ QToolButton* pictureButton(QWidget* parent, const QString& name, const QString& 
 // Opens the screen maximised; the geometry also fills the screen where no
 // window manager maximises it.
 void maximize(QWidget* screen);
+// Puts a fixed-size window in the middle of the primary screen.
+void centreOnScreen(QWidget* window);
 // The soft background of the start menu and the year chooser.
 void backdrop(QWidget* screen);
 // A section panel of a form.

@@ -128,8 +128,7 @@ TfrmGuida::TfrmGuida(QWidget* parent)
             QStringLiteral("application-pdf"),
             [] { return u'"' + ProgramFolder::path() + kManualFileName + u'"'; }});
     setFixedSize(676, 598);
-    if (const QScreen* display = QGuiApplication::primaryScreen())
-        move(display->availableGeometry().center() - rect().center());
+    FormKit::centreOnScreen(this);
     text->setFocus(Qt::OtherFocusReason);
 }
 
