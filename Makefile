@@ -11,6 +11,10 @@ endif
 WERROR ?= OFF
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
+# Which packages the first step makes sure of: those the program needs to
+# build and run, or those plus what the tests use.
+DEPS ?= test
+run install: DEPS = run
 
 # Any finding of a sanitizer fails the test that made it.
 SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
@@ -22,7 +26,7 @@ SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_check
 all: build
 
 deps:
-	@scripts/install-deps.sh
+	@scripts/install-deps.sh $(DEPS)
 
 configure: deps
 	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_WERROR=$(WERROR) \
