@@ -73,11 +73,18 @@ ExportTable slotTable(const SlotExport& e) {
     return t;
 }
 
-// Escapes the three characters that would otherwise be read as markup.
+// Writes a text so that a spreadsheet program reads it back as it was: the
+// three characters that would be read as markup become entities; a line
+// break (CR LF, CR or LF) becomes the character reference of a line feed,
+// which stays a line break inside its cell and keeps the file on one line
+// (a raw one is read as a blank, and LibreOffice starts a new row at a
+// <br>); a blank after a blank becomes a character reference too, since a
+// run of raw blanks is read as one.
 void appendEscaped(QString& out, QStringView text) {
     qsizetype from = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         QLatin1String entity;
+        qsizetype skip = 0;
         switch (text[i].unicode()) {
         case u'&':
             entity = QLatin1String("&amp;");
@@ -88,15 +95,34 @@ void appendEscaped(QString& out, QStringView text) {
         case u'>':
             entity = QLatin1String("&gt;");
             break;
+        case u'\r':
+            if (i + 1 < text.size() && text[i + 1] == u'\n') skip = 1;
+            entity = QLatin1String("&#10;");
+            break;
+        case u'\n':
+            entity = QLatin1String("&#10;");
+            break;
+        case u' ':
+            if (i == 0 || text[i - 1] != u' ') continue;
+            entity = QLatin1String("&#32;");
+            break;
         default:
             continue;
         }
         out += text.mid(from, i - from);
         out += entity;
+        i += skip;
         from = i + 1;
     }
     out += text.mid(from);
 }
+
+// A data cell. The number format "@" (text) in sdnum makes LibreOffice keep
+// the cell's text as typed (leading zeros, a decimal comma or point, a
+// leading "=", long digit strings) in every locale, where it would read
+// numbers and formulas; Excel keeps it by the table's x:str and ignores the
+// attribute.
+constexpr QLatin1String kDataCell("<td style=\"text-align: left;\" sdnum=\"1040;1040;@\">");
 
 const char* const kHead[] = {
     "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" "
@@ -244,7 +270,7 @@ QByteArray spreadsheetBytes(const ExportTable& table, const std::vector<QStringL
     for (const QStringList& row : rows) {
         out += QLatin1String("<tr>");
         for (std::size_t i = 0; i < table.columns.size(); ++i) {
-            out += QLatin1String("<td style=\"text-align: left;\">");
+            out += kDataCell;
             const auto col = static_cast<qsizetype>(i);
             if (col < row.size()) appendEscaped(out, vtext::trimmed(row[col]));
             out += QLatin1String("</td>");

@@ -45,7 +45,9 @@ void readExportRows(const QString& archivePath, const ExportTable& table, TRecor
                     const std::function<void(QStringList)>& row);
 
 // The whole file for these rows, one text per column each. Every text is
-// trimmed and has "&", "<" and ">" escaped, so it shows as it was typed.
+// trimmed and written so that it reads back as it was typed: markup
+// characters, line breaks and runs of blanks escaped, each data cell marked
+// as text.
 QByteArray spreadsheetBytes(const ExportTable& table, const std::vector<QStringList>& rows);
 
 // Writes the file in place of an earlier one; a failure leaves the earlier

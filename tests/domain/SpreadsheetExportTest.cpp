@@ -1,6 +1,7 @@
 // The spreadsheet files of the three exports, byte by byte: the worksheet
 // markup, the header rows, the cells of small archives, the escaped markup,
-// the code page, and a write that fails.
+// line breaks and blank runs, the code page, and a write that fails. How
+// LibreOffice reads them back is SpreadsheetReadBackTest's.
 #include "domain/SpreadsheetExport.h"
 
 #include "archive/ArchiveFiles.h"
@@ -36,6 +37,8 @@ QString prologue(const QString& sheet) {
 }
 
 const QString kEpilogue = QStringLiteral("</table></body></html>");
+// A data cell's start: left-aligned, and text whatever it holds.
+const QByteArray kDataCell = "<td style=\"text-align: left;\" sdnum=\"1040;1040;@\">";
 
 QString headerRow(const Headers& headers) {
     QString row = QStringLiteral("<tr>");
@@ -49,7 +52,7 @@ QString headerRow(const Headers& headers) {
 QString dataRow(const QStringList& cells) {
     QString row = QStringLiteral("<tr>");
     for (const QString& c : cells)
-        row += QStringLiteral("<td style=\"text-align: left;\">") + c + QStringLiteral("</td>");
+        row += QString::fromLatin1(kDataCell) + c + QStringLiteral("</td>");
     return row + QStringLiteral("</tr>");
 }
 
@@ -94,11 +97,12 @@ const Headers kWorkerHeaders = {{"Cognome e nome", 250},
                                 {"Mansione", 250},
                                 {"Note", 300}};
 
-// Ten slot cells of an empty slot pair, from slot `from` on.
+// The slot cells of empty slot pairs, from slot `from` on; the second of the
+// two blanks is written so that it is not read as part of one.
 QStringList emptySlots(int from) {
     QStringList cells;
     for (int s = from; s <= 10; ++s)
-        cells << "Dalle  alle"
+        cells << "Dalle &#32;alle"
               << "";
     return cells;
 }
@@ -163,7 +167,7 @@ TEST_F(SpreadsheetExport, SmallArchivesOfEveryKindGiveTheirExactBytes) {
     QStringList timetableRow = {
         "Estate",         "giugno - agosto",        "Sede centrale",
         "Orario ridotto", "Dalle 07:30 alle 13:30", QString::fromUtf8("Attività di sportello")};
-    timetableRow << emptySlots(2).mid(0, 16) << "Dalle  alle 18:00"
+    timetableRow << emptySlots(2).mid(0, 16) << "Dalle &#32;alle 18:00"
                  << "Chiusura"
                  << "Chiuso il sabato";
 
@@ -270,7 +274,7 @@ TEST_F(SpreadsheetExport, SmallArchivesOfEveryKindGiveTheirExactBytes) {
     }
 }
 
-TEST_F(SpreadsheetExport, MarkupInTextsShowsAsTyped) {
+TEST_F(SpreadsheetExport, MarkupLineBreaksAndBlankRunsInTextsShowAsTyped) {
     const struct {
         QString typed;
         QByteArray written;
@@ -280,12 +284,21 @@ TEST_F(SpreadsheetExport, MarkupInTextsShowsAsTyped) {
         {"</td></tr></table>", "&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;"},
         {"\"Da Mario\" l'osteria", "\"Da Mario\" l'osteria"},
         {"a>b", "a&gt;b"},
+        // A line break stays in its cell, and the file keeps its one line.
+        {"riga 1\r\nriga 2", "riga 1&#10;riga 2"},
+        {"riga 1\nriga 2", "riga 1&#10;riga 2"},
+        {"riga 1\rriga 2", "riga 1&#10;riga 2"},
+        {"a\r\n\r\nb \n c", "a&#10;&#10;b &#10; c"},
+        // A run of blanks is not read as one blank.
+        {"a   b c", "a &#32;&#32;b c"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed.toStdString());
         const QByteArray bytes = spreadsheetBytes(workerExport(), {{c.typed}});
-        EXPECT_TRUE(bytes.contains("<tr><td style=\"text-align: left;\">" + c.written + "</td>"));
+        EXPECT_TRUE(bytes.contains("<tr>" + kDataCell + c.written + "</td>"));
         EXPECT_EQ(bytes.count("<tr>"), 2);
+        EXPECT_FALSE(bytes.contains('\n'));
+        EXPECT_FALSE(bytes.contains('\r'));
     }
 }
 
@@ -295,7 +308,7 @@ TEST_F(SpreadsheetExport, CellsAreTrimmedAndInTheCodePage) {
         QByteArray written;
     } cases[] = {
         {"  Rossi Mario \t", "Rossi Mario"},
-        {"Dalle  alle ", "Dalle  alle"},
+        {"Dalle  alle ", "Dalle &#32;alle"},
         {QString::fromUtf8("€ 100,00"), "\x80 100,00"},
         {QString::fromUtf8("perché"), "perch\xe9"},
         {QString::fromUtf8("Łódź"), "?\xf3"
@@ -304,7 +317,7 @@ TEST_F(SpreadsheetExport, CellsAreTrimmedAndInTheCodePage) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.cell.toStdString());
         const QByteArray bytes = spreadsheetBytes(dailyExport(), {{c.cell}});
-        EXPECT_TRUE(bytes.contains("<tr><td style=\"text-align: left;\">" + c.written + "</td>"));
+        EXPECT_TRUE(bytes.contains("<tr>" + kDataCell + c.written + "</td>"));
         EXPECT_FALSE(bytes.contains('\n'));
         EXPECT_FALSE(bytes.contains('\r'));
     }

@@ -23,6 +23,9 @@ const QString kFailed = QString::fromUtf8(
     "Attenzione: il sistema non permette di esportare i dati.\n\r\n\rAccertarsi che il file di "
     "Excel non sia già aperto.");
 
+// A data cell's start, as every export writes it.
+const QByteArray kDataCell = "<td style=\"text-align: left;\" sdnum=\"1040;1040;@\">";
+
 struct Kind {
     const char* editor;
     const char* button;
@@ -213,8 +216,7 @@ TEST_F(ExportScreens, AnEmptyArchiveExportsItsTenEmptyRows) {
         EXPECT_EQ(QFileInfo(path(k.archive)).size(), 0);
         const QByteArray bytes = archive_files::readBytes(path(k.file));
         EXPECT_EQ(bytes.count("<tr>"), 11);
-        const QByteArray emptyRow =
-            "<tr>" + QByteArray("<td style=\"text-align: left;\"></td>").repeated(25) + "</tr>";
+        const QByteArray emptyRow = "<tr>" + (kDataCell + "</td>").repeated(25) + "</tr>";
         EXPECT_EQ(bytes.count(emptyRow), 10);
         EXPECT_TRUE(bytes.endsWith(emptyRow.repeated(10) + "</table></body></html>"));
     }
@@ -245,8 +247,7 @@ TEST_F(ExportScreens, TheQuestionsDecideWhatIsWrittenAndOpened) {
             EXPECT_EQ(QFileInfo::exists(path(k.file)), c.written);
             if (c.written) {
                 EXPECT_TRUE(archive_files::readBytes(path(k.file))
-                                .contains(QByteArray("<td style=\"text-align: left;\">") +
-                                          k.firstCell + "</td>"));
+                                .contains(kDataCell + k.firstCell + "</td>"));
             }
             EXPECT_EQ(shell->opened,
                       c.opened ? QStringList{'"' + path(k.file) + '"'} : QStringList());
