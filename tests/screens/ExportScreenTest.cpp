@@ -1,6 +1,6 @@
 // The three export screens, opened from their editors: the grid of the whole
 // archive, the questions, the file in the program folder, the shell, and an
-// export that cannot be written.
+// export that cannot be written, and the keyboard.
 #include "ScreenFixture.h"
 #include "domain/SpreadsheetExport.h"
 #include "support/Faults.h"
@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QTableWidget>
+#include <QTest>
 
 namespace {
 
@@ -134,6 +135,65 @@ TEST_F(ExportScreens, HintsOfTheButtons) {
         QApplication::sendEvent(grid(d), &move);
         EXPECT_EQ(line->text(), "");
     });
+}
+
+TEST_F(ExportScreens, TabLeavesTheGridAndAltLettersPressTheButtons) {
+    for (const Kind& k : kKinds) {
+        SCOPED_TRACE(k.screen);
+        appendRecords(path(k.archive), k.layout, {k.record, k.record});
+        messages->shown.clear();
+        messages->answers = {false};
+        open(k, [&](QDialog& d) {
+            auto focused = [] {
+                return QApplication::focusWidget() ? QApplication::focusWidget()->objectName()
+                                                   : QString();
+            };
+            auto press = [](const QKeySequence& keys) {
+                QTest::keySequence(QApplication::focusWidget(), keys);
+            };
+            QApplication::setActiveWindow(&d);
+            grid(d)->setFocus();
+            grid(d)->setCurrentCell(0, 1);
+            ASSERT_EQ(focused(), "grdRecords");
+            for (const char* next : {"cmdEsporta", "cmdGuida", "cmdEsci", "grdRecords"}) {
+                press(QKeySequence(Qt::Key_Tab));
+                EXPECT_EQ(focused(), next);
+            }
+            press(QKeySequence(Qt::SHIFT | Qt::Key_Backtab));
+            EXPECT_EQ(focused(), "cmdEsci");
+            press(QKeySequence(Qt::SHIFT | Qt::Key_Backtab));
+            press(QKeySequence(Qt::SHIFT | Qt::Key_Backtab));
+            press(QKeySequence(Qt::SHIFT | Qt::Key_Backtab));
+            EXPECT_EQ(focused(), "grdRecords");
+            // In the grid the arrows still move between the cells.
+            press(QKeySequence(Qt::Key_Down));
+            EXPECT_EQ(grid(d)->currentRow(), 1);
+
+            const std::pair<const char*, const char*> tips[] = {
+                {"cmdEsporta", "Esporta l'archivio in formato Microsoft Excel. (Alt+R)"},
+                {"cmdGuida", "Visualizza la pagina della guida sensibile al contesto. (Alt+G, F1)"},
+                {"cmdEsci", "Esci da questo ambiente di lavoro. (Alt+C)"},
+            };
+            for (const auto& [name, tip] : tips)
+                EXPECT_EQ(FormKit::child<QWidget>(&d, name)->toolTip(), QString::fromUtf8(tip));
+
+            // The letters act from the grid; a pressed button shows itself
+            // pressed for a moment first.
+            press(QKeySequence(Qt::ALT | Qt::Key_R));
+            EXPECT_TRUE(QTest::qWaitFor([&] { return !messages->shown.empty(); }, 2000));
+            EXPECT_EQ(asked(), QStringList{kAskFirst});
+            EXPECT_FALSE(QFileInfo::exists(path(k.file)));
+            press(QKeySequence(Qt::ALT | Qt::Key_G));
+            EXPECT_TRUE(QTest::qWaitFor(
+                [&] { return modal->shownScreens.back() == QStringLiteral("TfrmGuida"); }, 2000));
+            modal->shownScreens.removeLast();
+            press(QKeySequence(Qt::Key_F1));
+            EXPECT_EQ(modal->shownScreens.back(), "TfrmGuida");
+            press(QKeySequence(Qt::ALT | Qt::Key_C));
+            EXPECT_TRUE(QTest::qWaitFor(
+                [&] { return d.result() == QDialog::Rejected && !d.isVisible(); }, 2000));
+        });
+    }
 }
 
 TEST_F(ExportScreens, GridColumnsNamesAndWidths) {

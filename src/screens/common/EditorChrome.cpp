@@ -129,6 +129,10 @@ void bindKeys(QWidget* form, QToolButton* button, const QString& hint) {
 
 } // namespace
 
+void bindButtonKeys(QWidget* form, QToolButton* button, const QString& hint) {
+    bindKeys(form, button, hint);
+}
+
 QFrame* buttonBar(QWidget* form, const std::vector<EditorButton>& tools,
                   const std::vector<EditorButton>& navigation) {
     qApp->installEventFilter(new KeysForTheEditor(form));

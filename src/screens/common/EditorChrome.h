@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QString>
+#include <QToolButton>
 #include <vector>
 
 struct EditorButton {
@@ -32,6 +33,10 @@ inline const QString kNotYetAvailable = QStringLiteral(" Funzione non ancora dis
 // Ctrl+End for the arrows), named in its tooltip.
 QFrame* buttonBar(QWidget* form, const std::vector<EditorButton>& tools,
                   const std::vector<EditorButton>& navigation);
+// Gives a button of another screen the keys of the editors' button of the
+// same name after its prefix (cmdEsporta those of btnEsporta): its Alt
+// letter, its shortcut within `form`, and a tooltip that names them.
+void bindButtonKeys(QWidget* form, QToolButton* button, const QString& hint);
 // The hint line at the bottom of the form.
 QLabel* hintLine(QWidget* form, const QString& initialText);
 // lblFile01..03 and lblDesc01..03, with their design-time texts.

@@ -1,6 +1,7 @@
 #include "ExportScreen.h"
 
 #include "ArchiveAction.h"
+#include "EditorChrome.h"
 #include "FormKit.h"
 #include "InfoScreens.h"
 #include "OpenURL.h"
@@ -50,6 +51,13 @@ ExportScreen::ExportScreen(QWidget* editor, const ExportTable& table, const QStr
     // What is typed into the grid would reach the file but never the
     // archive: the grid only shows.
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the grid for the buttons; the arrow keys move between its
+    // cells.
+    grid_->setTabKeyNavigation(false);
+    // Framed in the colour of the buttons' focus frame while it has the
+    // focus; the frame keeps its width, so nothing moves.
+    grid_->setStyleSheet(QStringLiteral("QTableWidget { border: 2px solid #c4c4c4; } "
+                                        "QTableWidget:focus { border-color: #2c7be5; }"));
     grid_->setAlternatingRowColors(true);
     grid_->verticalHeader()->setVisible(false);
     grid_->verticalHeader()->setDefaultSectionSize(21);
@@ -72,27 +80,36 @@ ExportScreen::ExportScreen(QWidget* editor, const ExportTable& table, const QStr
     QLabel* line = FormKit::label(info, QStringLiteral("panInfo"),
                                   QStringLiteral("Esportazione archivio in Microsoft Excel."));
     infoLayout->addWidget(line, 1);
-    infoLayout->addWidget(FormKit::pictureButton(info, QStringLiteral("cmdEsporta"),
-                                                 QStringLiteral("x-office-spreadsheet"),
-                                                 QStringLiteral("Esporta")));
-    infoLayout->addWidget(FormKit::pictureButton(info, QStringLiteral("cmdGuida"),
-                                                 QStringLiteral("help-contents"),
-                                                 QStringLiteral("Guida")));
-    infoLayout->addWidget(FormKit::pictureButton(info, QStringLiteral("cmdEsci"),
-                                                 QStringLiteral("application-exit"),
-                                                 QStringLiteral("Esci")));
+    // The three buttons, each with its picture, its caption and its hint,
+    // and the Alt letters (and F1 for the help) of the editors' buttons.
+    const struct {
+        const char* name;
+        const char* icon;
+        const char* caption;
+        const char* hint;
+    } buttons[] = {
+        {"cmdEsporta", "x-office-spreadsheet", "Esporta",
+         "Esporta l'archivio in formato Microsoft Excel."},
+        {"cmdGuida", "help-contents", "Guida",
+         "Visualizza la pagina della guida sensibile al contesto."},
+        {"cmdEsci", "application-exit", "Esci", "Esci da questo ambiente di lavoro."},
+    };
+    std::vector<std::pair<QString, QString>> hints;
+    for (const auto& b : buttons) {
+        const QString name = QString::fromLatin1(b.name);
+        const QString hint = QString::fromUtf8(b.hint);
+        QToolButton* button = FormKit::pictureButton(info, name, QString::fromLatin1(b.icon),
+                                                     QString::fromUtf8(b.caption));
+        EditorChrome::bindButtonKeys(this, button, hint);
+        infoLayout->addWidget(button);
+        hints.emplace_back(name, hint);
+    }
     layout->addWidget(info);
     resize(1000, 600);
 
-    FormKit::hints(
-        this, line,
-        {{QStringLiteral("cmdEsporta"),
-          QStringLiteral("Esporta l'archivio in formato Microsoft Excel.")},
-         {QStringLiteral("cmdGuida"),
-          QStringLiteral("Visualizza la pagina della guida sensibile al contesto.")},
-         {QStringLiteral("cmdEsci"), QStringLiteral("Esci da questo ambiente di lavoro.")}},
-        {QStringLiteral("shpSfondo"), QStringLiteral("panContainer"), QStringLiteral("grdRecords"),
-         QStringLiteral("shpInfo")});
+    FormKit::hints(this, line, hints,
+                   {QStringLiteral("shpSfondo"), QStringLiteral("panContainer"),
+                    QStringLiteral("grdRecords"), QStringLiteral("shpInfo")});
     FormKit::onClick(this, QStringLiteral("cmdEsporta"), [this] { cmdEsportaClick(); });
     FormKit::onClick(this, QStringLiteral("cmdEsci"), [this] { reject(); });
     FormKit::onClick(this, QStringLiteral("cmdGuida"), [this, topic] { showHelp(this, topic); });

@@ -4,7 +4,9 @@
 // lists the whole archive, one row per record, with the columns of the
 // archive's export table; an empty archive leaves the grid's ten empty rows.
 // The spreadsheet icon writes the grid to the file in the program folder and
-// offers to open it. A concrete export screen is only its table and its name.
+// offers to open it. Tab goes from the grid to the three buttons and back;
+// the buttons take the editors' Alt letters (Esporta Alt+R, Guida Alt+G or
+// F1, Esci Alt+C). A concrete export screen is only its table and its name.
 
 #include "domain/HelpTexts.h"
 #include "domain/SpreadsheetExport.h"
