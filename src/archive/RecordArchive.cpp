@@ -67,8 +67,11 @@ TRecordArchive::~TRecordArchive() {
 }
 
 void TRecordArchive::fail(const char* what) const {
-    throw ArchiveError(std::string(what) + ": " + path_.toStdString() + ": " +
-                       std::strerror(errno));
+    fail(what, std::strerror(errno));
+}
+
+void TRecordArchive::fail(const char* what, const char* reason) const {
+    throw ArchiveError(std::string(what) + ": " + path_.toStdString() + ": " + reason);
 }
 
 void TRecordArchive::seek(qint64 index) {
@@ -226,11 +229,13 @@ void TRecordArchive::open(const QString& path, Mode mode) {
     lengthBeforeAppend_ = -1;
     const QByteArray native = path.toLocal8Bit();
     const bool writable = mode == Mode::OpenOrCreate;
-    fd_ = ::open(native.constData(), (writable ? O_RDWR : O_RDONLY) | O_CLOEXEC);
+    // Non-blocking, so a named pipe where the archive should be is refused
+    // below instead of waiting for a writer; a regular file ignores it.
+    const int access = (writable ? O_RDWR : O_RDONLY) | O_CLOEXEC | O_NONBLOCK;
+    fd_ = ::open(native.constData(), access);
     if (fd_ < 0 && errno == ENOENT && mode != Mode::ReadOnly) {
-        fd_ = ::open(native.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd_ < 0 && errno == EEXIST)
-            fd_ = ::open(native.constData(), (writable ? O_RDWR : O_RDONLY) | O_CLOEXEC);
+        fd_ = ::open(native.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NONBLOCK, 0666);
+        if (fd_ < 0 && errno == EEXIST) fd_ = ::open(native.constData(), access);
         // Reading a year nobody has used yet, in a folder that cannot take
         // the new file: there is simply nothing to read.
         if (fd_ < 0 && !writable && (errno == EACCES || errno == EROFS || errno == EPERM)) {
@@ -239,7 +244,34 @@ void TRecordArchive::open(const QString& path, Mode mode) {
         }
     }
     if (fd_ < 0) fail("open");
+    refuseOtherThanFile();
     lock(writable);
+}
+
+void TRecordArchive::refuseOtherThanFile() {
+    struct stat st {};
+    const int kind = ::fstat(fd_, &st) == 0 ? static_cast<int>(st.st_mode & S_IFMT) : -1;
+    if (kind == S_IFREG) {
+        // Reads and writes of a regular file never wait anyway; clearing the
+        // flag keeps them plain.
+        ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) & ~O_NONBLOCK);
+        return;
+    }
+    const int saved = errno;
+    ::close(fd_);
+    fd_ = -1;
+    // A folder opens for reading on this system, and would read as an
+    // empty archive; anything else but a file (a named pipe, a device) is
+    // no archive either.
+    if (kind < 0) {
+        errno = saved;
+        fail("stat");
+    }
+    if (kind == S_IFDIR) {
+        errno = EISDIR;
+        fail("open");
+    }
+    fail("open", "not a regular file");
 }
 
 void TRecordArchive::lock(bool exclusive) {
@@ -320,6 +352,11 @@ void TRecordArchive::open(const QString& path, Mode mode) {
         return;
     }
     if (h == INVALID_HANDLE_VALUE) fail("open");
+    // A named pipe or a device is no archive.
+    if (GetFileType(h) != FILE_TYPE_DISK) {
+        CloseHandle(h);
+        fail("open", "not a regular file");
+    }
     const DWORD flags = (writable ? LOCKFILE_EXCLUSIVE_LOCK : 0) | LOCKFILE_FAIL_IMMEDIATELY;
     if (!waitForLock([&] {
             OVERLAPPED ov{};

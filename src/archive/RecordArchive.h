@@ -44,7 +44,11 @@ class TRecordArchive {
     // ReadOrCreate opens it for reading; a missing file is created empty
     // where the folder allows it and is otherwise an empty archive.
     // ReadOnly opens an existing file and never creates or changes anything.
-    // Throws ArchiveBusy when another copy keeps the file past the wait.
+    // Whatever the mode, a path that is not a regular file (a folder, a
+    // named pipe, a device) or cannot be reached (a loop of symbolic links)
+    // is an ArchiveError with the system's reason, never an empty archive,
+    // and open() never waits on a pipe. Throws ArchiveBusy when another
+    // copy keeps the file past the wait.
     void open(const QString& path, Mode mode = Mode::OpenOrCreate);
     qint64 count() const;
     void seek(qint64 index);
@@ -75,7 +79,12 @@ class TRecordArchive {
   private:
     qint64 fileSize() const;
     [[noreturn]] void fail(const char* what) const;
+    [[noreturn]] void fail(const char* what, const char* reason) const;
     void lock(bool exclusive);
+#ifndef _WIN32
+    // Closes and throws unless the opened path is a regular file.
+    void refuseOtherThanFile();
+#endif
     // Puts the archive back as it was before a failed write.
     void undoWrite(qint64 offset, const QByteArray& old);
 

@@ -15,17 +15,16 @@ int runConflicts(const Options& options, const QStringList& args) {
     const std::vector<bookings::Conflict> conflicts =
         bookings::readLedger(request.archive, *request.layout, MissingArchive::ListNothing)
             .conflicts();
-    QString out;
+    QStringList lines;
     for (const bookings::Conflict& c : conflicts)
-        out += QStringList{c.first.date.toString(QStringLiteral("dd/MM/yyyy")),
-                           c.worker,
-                           bookings::spanText(c.first.span),
-                           c.first.table,
-                           bookings::spanText(c.second.span),
-                           c.second.table}
-                   .join(u'\t') +
-               u'\n';
-    writeOut(out);
+        lines << QStringList{c.first.date.toString(QStringLiteral("dd/MM/yyyy")),
+                             c.worker,
+                             bookings::spanText(c.first.span),
+                             c.first.table,
+                             bookings::spanText(c.second.span),
+                             c.second.table}
+                     .join(u'\t');
+    writeTextLines(lines);
     return conflicts.empty() ? kExitOk : kExitFound;
 }
 

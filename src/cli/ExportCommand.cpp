@@ -7,8 +7,8 @@
 #include "domain/SpreadsheetExport.h"
 
 #include <QDir>
-#include <QFileInfo>
-#include <QRegularExpression>
+
+#include <optional>
 
 namespace cli {
 
@@ -17,34 +17,22 @@ namespace {
 const QString kUsage = QStringLiteral(
     "usage: velmora-cli [--folder DIR] export daily --year YYYY | timetables | workers [-o FILE]");
 
-[[noreturn]] void usageError(const QString& what) {
-    throw CliError(what + u'\n' + kUsage);
-}
-
 struct ExportRequest {
     QString kind;
-    QString year;
-    QString output;
+    std::optional<QString> year;
+    QString output; // empty: the screen's own file in the folder
 };
 
 ExportRequest parse(const QStringList& args) {
+    const ParsedArgs parsed = parseArgs(
+        args, {{{QStringLiteral("--year")}}, {{QStringLiteral("-o"), QStringLiteral("--output")}}},
+        1, kUsage);
     ExportRequest r;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        QString* value = a == u"--year"                     ? &r.year
-                         : (a == u"-o" || a == u"--output") ? &r.output
-                                                            : nullptr;
-        if (value) {
-            if (++i >= args.size()) usageError(QStringLiteral("%1 needs a value").arg(a));
-            *value = args[i];
-        } else if (a.startsWith(u'-') && a.size() > 1) {
-            usageError(QStringLiteral("unknown option '%1'").arg(a));
-        } else if (r.kind.isEmpty()) {
-            r.kind = a;
-        } else {
-            usageError(QStringLiteral("unexpected argument '%1'").arg(a));
-        }
-    }
+    r.kind = parsed.positional.value(0);
+    if (parsed.has(QStringLiteral("--year"))) r.year = parsed.value(QStringLiteral("--year"));
+    r.output = parsed.value(QStringLiteral("-o"));
+    if (parsed.has(QStringLiteral("-o")) && r.output.isEmpty())
+        usageError(QStringLiteral("no output file given (-o)"), kUsage);
     return r;
 }
 
@@ -52,40 +40,39 @@ ExportRequest parse(const QStringList& args) {
 
 int runExport(const Options& options, const QStringList& args) {
     const ExportRequest request = parse(args);
-    static const QRegularExpression fourDigits(QStringLiteral("^\\d{4}$"));
     const ExportTable* table = nullptr;
     QString archive;
     if (request.kind == u"daily") {
-        if (!fourDigits.match(request.year).hasMatch())
-            usageError(QStringLiteral("--year needs a four-digit year"));
+        if (!request.year || !isYear(*request.year))
+            usageError(QStringLiteral("--year needs a four-digit year"), kUsage);
         table = &dailyExport();
-        archive = request.year + QStringLiteral(".ore");
+        archive = *request.year + QStringLiteral(".ore");
     } else if (request.kind == u"timetables" || request.kind == u"workers") {
-        if (!request.year.isEmpty())
+        if (request.year)
             usageError(
-                QStringLiteral("--year is for daily only: %1 has one archive").arg(request.kind));
+                QStringLiteral("--year is for daily only: %1 has one archive").arg(request.kind),
+                kUsage);
         const bool timetables = request.kind == u"timetables";
         table = timetables ? &timetableExport() : &workerExport();
         archive = timetables ? kTimetablesFile : kWorkersFile;
     } else {
         usageError(
-            QStringLiteral("unknown export '%1' (daily, timetables or workers)").arg(request.kind));
+            QStringLiteral("unknown export '%1' (daily, timetables or workers)").arg(request.kind),
+            kUsage);
     }
     const QDir folder(options.folder);
-    const QString output =
-        request.output.isEmpty() ? folder.filePath(table->fileName) : request.output;
-    refuseProtectedOutput(options, output);
+    const OutputFile output = checkedOutput(
+        options, request.output.isEmpty() ? folder.filePath(table->fileName) : request.output);
     const QString path = QDir::cleanPath(folder.filePath(archive));
-    if (!QFileInfo(path).isFile()) throw CliError(QStringLiteral("no archive at %1").arg(path));
+    if (!archiveThere(path, *table->layout))
+        throw CliError(QStringLiteral("no archive at %1").arg(path));
 
     std::vector<QStringList> rows;
     readExportRows(path, *table, TRecordArchive::Mode::ReadOnly,
                    [&rows](QStringList cells) { rows.push_back(std::move(cells)); });
     // As the screen's grid: an empty archive keeps its empty rows.
     if (rows.empty()) rows.resize(kEmptyExportRows);
-    QString error;
-    if (!writeSpreadsheet(output, *table, rows, &error))
-        throw CliError(QStringLiteral("cannot write %1: %2").arg(output, error));
+    output.save(spreadsheetBytes(*table, rows));
     return kExitOk;
 }
 

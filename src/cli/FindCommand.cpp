@@ -8,9 +8,6 @@
 #include "domain/SearchTables.h"
 
 #include <QDir>
-#include <QRegularExpression>
-
-#include <map>
 
 namespace cli {
 
@@ -34,54 +31,41 @@ const Searched kSearches[] = {
     {"workers", workerSearch, false, "Dipendenti.pro"},
 };
 
-[[noreturn]] void usageError(const QString& what) {
-    throw CliError(what + u'\n' + kUsage);
-}
-
 const Searched& searched(const QString& name) {
     for (const Searched& s : kSearches)
         if (name == QLatin1String(s.name)) return s;
     usageError(
-        QStringLiteral("unknown search '%1' (daily, weekly, timetables or workers)").arg(name));
+        QStringLiteral("unknown search '%1' (daily, weekly, timetables or workers)").arg(name),
+        kUsage);
 }
 
 } // namespace
 
 int runFind(const Options& options, const QStringList& args) {
-    if (args.isEmpty()) usageError(QStringLiteral("no search given"));
+    if (args.isEmpty()) usageError(QStringLiteral("no search given"), kUsage);
     const Searched& what = searched(args.first());
     const SearchTable& table = what.table();
 
-    QString year;
-    std::map<QString, QString> typed;
-    for (qsizetype i = 1; i < args.size(); i += 2) {
-        const QString& option = args[i];
-        if (!option.startsWith(QStringLiteral("--")))
-            usageError(QStringLiteral("unexpected argument '%1'").arg(option));
-        if (i + 1 >= args.size()) usageError(QStringLiteral("%1 needs a value").arg(option));
-        const QString name = option.mid(2);
-        if (name == u"year" && what.yearly) {
-            year = args[i + 1];
-        } else if (table.filterFields.contains(name)) {
-            if (typed.count(name)) usageError(QStringLiteral("%1 given twice").arg(option));
-            typed[name] = args[i + 1];
-        } else {
-            usageError(QStringLiteral("unknown option '%1'; the fields of %2 are --%3")
-                           .arg(option, args.first(), table.filterFields.join(u", --")));
-        }
-    }
-    static const QRegularExpression fourDigits(QStringLiteral("^\\d{4}$"));
-    if (what.yearly && !fourDigits.match(year).hasMatch())
-        usageError(QStringLiteral("--year needs a four-digit year"));
+    std::vector<OptionDef> known;
+    if (what.yearly) known.push_back({{QStringLiteral("--year")}});
+    for (const QString& field : table.filterFields)
+        known.push_back({{QStringLiteral("--") + field}});
+    const ParsedArgs parsed = parseArgs(args.mid(1), known, 0, kUsage,
+                                        QStringLiteral("; the fields of %1 are --%2")
+                                            .arg(args.first(), table.filterFields.join(u", --")));
+    const QString year = parsed.value(QStringLiteral("--year"));
+    if (what.yearly && !isYear(year))
+        usageError(QStringLiteral("--year needs a four-digit year"), kUsage);
 
     const QString file = what.yearly ? year + QLatin1String(what.file) : QLatin1String(what.file);
+    const QString path = QDir::cleanPath(QDir(options.folder).filePath(file));
+    // Missing, the archive lists nothing; there but unreadable, it is an error.
+    if (!archiveThere(path, *table.layout)) return kExitOk;
     std::vector<SearchFilter> filters;
     for (const QString& field : table.filterFields)
-        filters.push_back({typed.count(field) ? typed.at(field) : QString(), field});
-    const std::vector<FoundLine> found =
-        searchArchive(QDir::cleanPath(QDir(options.folder).filePath(file)), *table.layout, filters,
-                      table.line, MissingArchive::ListNothing);
-    writeLines(found);
+        filters.push_back({parsed.value(QStringLiteral("--") + field), field});
+    writeLines(
+        searchArchive(path, *table.layout, filters, table.line, MissingArchive::ListNothing));
     return kExitOk;
 }
 

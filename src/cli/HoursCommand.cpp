@@ -16,13 +16,19 @@ int runHours(const Options& options, const QStringList& args) {
     const int year = request.year.toInt();
     const QDate from = dateOption(request, QStringLiteral("--from"), QDate(year, 1, 1), usage);
     const QDate to = dateOption(request, QStringLiteral("--to"), QDate(year, 12, 31), usage);
+    if (request.values.count(QStringLiteral("--from")) &&
+        request.values.count(QStringLiteral("--to")) && from > to)
+        usageError(QStringLiteral("--from %1 is after --to %2")
+                       .arg(request.values.at(QStringLiteral("--from")),
+                            request.values.at(QStringLiteral("--to"))),
+                   usage);
     const bookings::HoursReport report =
         bookings::readLedger(request.archive, *request.layout, MissingArchive::ListNothing)
             .hours(from, to);
-    QString out;
+    QStringList lines;
     for (const bookings::WorkerHours& w : report.workers)
-        out += w.worker + u'\t' + bookings::hoursText(w.minutes) + u'\n';
-    writeOut(out);
+        lines << w.worker + u'\t' + bookings::hoursText(w.minutes);
+    writeTextLines(lines);
     if (report.unreadable > 0)
         writeErr(QStringLiteral("velmora-cli: %1 slot(s) with workers left out: their times or "
                                 "date cannot be read\n")

@@ -5,7 +5,6 @@
 #include "Commands.h"
 #include "ShiftArgs.h"
 
-#include "archive/AtomicSave.h"
 #include "archive/Text.h"
 #include "domain/Environment.h"
 #include "domain/WorkerCalendar.h"
@@ -22,18 +21,13 @@ int runIcal(const Options& options, const QStringList& args) {
         throw CliError(QStringLiteral("no worker given (--worker \"Cognome Nome\")\n") + usage);
     if (!request.values.count(output))
         throw CliError(QStringLiteral("no output file given (-o)\n") + usage);
-    const QString file = request.values.at(output);
-    refuseProtectedOutput(options, file);
+    const OutputFile file = checkedOutput(options, request.values.at(output));
 
     const QString name = vtext::trimmed(request.values.at(worker));
     const calendar::WorkerEvents found =
         calendar::workerEvents(request.archive, *request.layout, name, MissingArchive::ListNothing);
-    QString error;
-    if (!AtomicSave::save(file,
-                          calendar::icsText(QStringLiteral("Turni di ") + name, found.events,
-                                            Clock::current().now()),
-                          &error))
-        throw CliError(QStringLiteral("cannot write %1: %2").arg(file, error));
+    file.save(calendar::icsText(QStringLiteral("Turni di ") + name, found.events,
+                                Clock::current().now()));
     if (found.events.empty())
         writeErr(QStringLiteral("velmora-cli: no slot of %1 in %2\n").arg(name, request.archive));
     if (found.unreadable > 0)

@@ -11,9 +11,7 @@
 #include "reports/WorkerCard.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
-#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -48,56 +46,39 @@ struct PdfRequest {
     QString output;
 };
 
-[[noreturn]] void usageError(const QString& what) {
-    throw CliError(what + u'\n' + kUsage);
-}
-
 PdfRequest parse(const QStringList& args) {
+    const ParsedArgs parsed = parseArgs(
+        args, {{{QStringLiteral("--year")}}, {{QStringLiteral("-o"), QStringLiteral("--output")}}},
+        2, kUsage);
     PdfRequest r;
-    bool yearGiven = false;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        const bool takesValue = a == u"--year" || a == u"-o" || a == u"--output";
-        if (takesValue && i + 1 >= args.size())
-            usageError(QStringLiteral("%1 needs a value").arg(a));
-        if (a == u"--year") {
-            r.year = args[++i];
-            yearGiven = true;
-        } else if (takesValue) {
-            r.output = args[++i];
-        } else if (a.startsWith(u'-') && a.size() > 1) {
-            usageError(QStringLiteral("unknown option '%1'").arg(a));
-        } else if (!r.sheet) {
-            const auto* s =
-                std::find_if(std::begin(kSheets), std::end(kSheets),
-                             [&a](const PrintedSheet& s) { return a == QLatin1String(s.name); });
-            if (s == std::end(kSheets))
-                usageError(
-                    QStringLiteral("unknown sheet '%1' (daily, weekly, timetables or workers)")
-                        .arg(a));
-            r.sheet = s;
-        } else if (r.number.isEmpty()) {
-            r.number = a;
-        } else {
-            usageError(QStringLiteral("unexpected argument '%1'").arg(a));
-        }
-    }
-    if (!r.sheet) usageError(QStringLiteral("no sheet given"));
-    static const QRegularExpression fourDigits(QStringLiteral("^\\d{4}$"));
+    if (parsed.positional.isEmpty()) usageError(QStringLiteral("no sheet given"), kUsage);
+    const QString& name = parsed.positional.first();
+    const auto* s =
+        std::find_if(std::begin(kSheets), std::end(kSheets),
+                     [&name](const PrintedSheet& s) { return name == QLatin1String(s.name); });
+    if (s == std::end(kSheets))
+        usageError(
+            QStringLiteral("unknown sheet '%1' (daily, weekly, timetables or workers)").arg(name),
+            kUsage);
+    r.sheet = s;
+    r.number = parsed.positional.value(1);
+    r.year = parsed.value(QStringLiteral("--year"));
+    r.output = parsed.value(QStringLiteral("-o"));
     const bool yearly = r.sheet->file == nullptr;
-    if (yearly && !fourDigits.match(r.year).hasMatch())
-        usageError(QStringLiteral("--year needs a four-digit year"));
-    if (!yearly && yearGiven)
+    if (yearly && !isYear(r.year))
+        usageError(QStringLiteral("--year needs a four-digit year"), kUsage);
+    if (!yearly && parsed.has(QStringLiteral("--year")))
         usageError(QStringLiteral("--year is for daily and weekly only: %1 has one archive")
-                       .arg(QLatin1String(r.sheet->name)));
-    if (r.number.isEmpty()) usageError(QStringLiteral("no record number given"));
-    if (r.output.isEmpty()) usageError(QStringLiteral("no output file given (-o)"));
+                       .arg(QLatin1String(r.sheet->name)),
+                   kUsage);
+    if (r.number.isEmpty()) usageError(QStringLiteral("no record number given"), kUsage);
+    if (r.output.isEmpty()) usageError(QStringLiteral("no output file given (-o)"), kUsage);
     return r;
 }
 
 // The record the user numbered from 1, as the editor shows it in lblPosizione.
 TRecord readRecord(const TRecordLayout& layout, const QString& path, const QString& numberText) {
-    if (!QFileInfo(path).isFile()) throw CliError(QStringLiteral("no archive at %1").arg(path));
+    if (!archiveThere(path, layout)) throw CliError(QStringLiteral("no archive at %1").arg(path));
     bool ok = false;
     const qint64 number = numberText.toLongLong(&ok);
     TRecordArchive archive(layout.size());
@@ -120,15 +101,35 @@ TRecord readRecord(const TRecordLayout& layout, const QString& path, const QStri
 
 } // namespace
 
+namespace {
+
+QtMessageHandler g_messages = nullptr;
+
+// While the GUI application starts: Qt looks for a Flatpak sandbox's file
+// in the session's runtime folder and warns when a run from cron or a
+// service account has none. The companion needs no such folder, so that one
+// warning is not passed on; every other message is.
+void startupMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtWarningMsg &&
+        text.startsWith(QStringLiteral("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    g_messages(type, context, text);
+}
+
+} // namespace
+
 std::unique_ptr<QCoreApplication> makePdfApplication(int& argc, char** argv) {
     // The command line never opens a window, whatever the desktop says.
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    return std::make_unique<QGuiApplication>(argc, argv);
+    g_messages = qInstallMessageHandler(startupMessage);
+    auto app = std::make_unique<QGuiApplication>(argc, argv);
+    qInstallMessageHandler(g_messages);
+    return app;
 }
 
 int runPdf(const Options& options, const QStringList& args) {
     const PdfRequest request = parse(args);
-    refuseProtectedOutput(options, request.output);
+    const OutputFile output = checkedOutput(options, request.output);
     // Text on a page needs the fonts, which only a GUI application reaches.
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         throw CliError(QStringLiteral("pdf needs a QGuiApplication"));
@@ -145,9 +146,7 @@ int runPdf(const Options& options, const QStringList& args) {
         sheet, design, [&record](const QString& field) { return record.text(field); },
         Clock::current().now());
     sheet.prepare();
-    QString error;
-    if (!report::writePdf(sheet.prepared(), request.output, &error))
-        throw CliError(QStringLiteral("cannot write %1: %2").arg(request.output, error));
+    output.save(report::pdfBytes(sheet.prepared()));
     return kExitOk;
 }
 

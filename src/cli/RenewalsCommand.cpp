@@ -19,19 +19,13 @@ namespace {
 const QString kUsage =
     QStringLiteral("usage: velmora-cli [--folder DIR] renewals [--today dd/mm/yyyy]");
 
-[[noreturn]] void usageError(const QString& what) {
-    throw CliError(what + u'\n' + kUsage);
-}
-
 // The day given with --today, as a clock that tells it; none without it.
 std::optional<FixedClock> givenToday(const QStringList& args) {
-    if (args.isEmpty()) return std::nullopt;
-    if (args.first() != u"--today")
-        usageError(QStringLiteral("unexpected argument '%1'").arg(args.first()));
-    if (args.size() < 2) usageError(QStringLiteral("--today needs a date"));
-    if (args.size() > 2) usageError(QStringLiteral("unexpected argument '%1'").arg(args[2]));
-    const std::optional<QDate> day = worker::contractDate(args[1]);
-    if (!day) usageError(QStringLiteral("'%1' is not a date dd/mm/yyyy").arg(args[1]));
+    const ParsedArgs parsed = parseArgs(args, {{{QStringLiteral("--today")}}}, 0, kUsage);
+    if (!parsed.has(QStringLiteral("--today"))) return std::nullopt;
+    const QString text = parsed.value(QStringLiteral("--today"));
+    const std::optional<QDate> day = worker::contractDate(text);
+    if (!day) usageError(QStringLiteral("'%1' is not a date dd/mm/yyyy").arg(text), kUsage);
     return FixedClock(QDateTime(*day, QTime(12, 0)));
 }
 
@@ -40,8 +34,10 @@ std::optional<FixedClock> givenToday(const QStringList& args) {
 int runRenewals(const Options& options, const QStringList& args) {
     const std::optional<FixedClock> given = givenToday(args);
     const Clock& clock = given ? static_cast<const Clock&>(*given) : Clock::current();
-    writeLines(dueRenewals(QDir::cleanPath(QDir(options.folder).filePath(kWorkersFile)), clock,
-                           MissingArchive::ListNothing));
+    const QString path = QDir::cleanPath(QDir(options.folder).filePath(kWorkersFile));
+    // Missing, the archive lists nothing; there but unreadable, it is an error.
+    if (!archiveThere(path, TRecordLayout::workers())) return kExitOk;
+    writeLines(dueRenewals(path, clock, MissingArchive::ListNothing));
     return kExitOk;
 }
 

@@ -19,9 +19,10 @@ struct ShiftRequest {
     std::map<QString, QString> values;     // option -> value, for the options given
 };
 
-// Throws CliError, with `usage` after the reason, for an unknown option, a
-// missing value or year, and when the year's archive is not there: these
-// commands report on tables, so a missing archive is a mistake to show.
+// Throws CliError, with `usage` after the reason, for an unknown or a
+// repeated option, a missing value or year, and when the year's archive is
+// not there or cannot be read: these commands report on tables, so a
+// missing archive is a mistake to show.
 ShiftRequest parseShiftRequest(const Options& options, const QStringList& args,
                                const QStringList& valued, const QString& usage);
 

@@ -13,7 +13,7 @@ int runVerify(const Options& options, const QStringList& args) {
     const ArchiveSnapshot snapshot = readArchive(ref);
 
     writeOut(QStringLiteral("archive: %1 (%2, %3 bytes per record)\n")
-                 .arg(ref.path, layout.kind())
+                 .arg(shownText(ref.path), layout.kind())
                  .arg(layout.size()));
     writeOut(QStringLiteral("records: %1\n").arg(snapshot.count));
     const qint64 trailing = snapshot.trailingBytes;

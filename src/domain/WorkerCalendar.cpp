@@ -30,8 +30,9 @@ const char* const kRomeTimeZone = "BEGIN:VTIMEZONE\r\n"
                                   "END:STANDARD\r\n"
                                   "END:VTIMEZONE\r\n";
 
-// A TEXT value: backslash, semicolon, comma and line breaks escaped; other
-// control characters, which the format does not allow, become blanks.
+// A TEXT value: backslash, semicolon, comma and line breaks escaped; a tab
+// kept, as the format allows; other control characters, which it does not
+// allow, become blanks.
 QString escaped(const QString& text) {
     QString out;
     out.reserve(text.size());
@@ -43,7 +44,7 @@ QString escaped(const QString& text) {
         } else if (c == u'\r' || c == u'\n') {
             if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
             out += QStringLiteral("\\n");
-        } else if (c.unicode() < 32 || c.unicode() == 127) {
+        } else if ((c.unicode() < 32 && c != u'\t') || c.unicode() == 127) {
             out += u' ';
         } else {
             out += c;

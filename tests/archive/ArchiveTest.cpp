@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <sys/stat.h>
@@ -204,6 +205,37 @@ TEST_F(RecordArchiveTest, FolderThatCannotHoldTheArchiveIsAnArchiveError) {
     EXPECT_THROW(a.open(path(QStringLiteral("plain/2024.ore"))), ArchiveError);
     EXPECT_FALSE(a.isOpen());
     EXPECT_EQ(readBytes(path(QStringLiteral("plain"))), QByteArray("x"));
+}
+
+TEST_F(RecordArchiveTest, WhatIsNotARegularFileIsAnArchiveErrorWithTheSystemsReason) {
+    ASSERT_TRUE(QDir().mkdir(path(QStringLiteral("folder.ore"))));
+    ASSERT_TRUE(QFile::link(path(QStringLiteral("loop.ore")), path(QStringLiteral("loop.ore"))));
+    const QByteArray pipe = QFile::encodeName(path(QStringLiteral("pipe.ore")));
+    ASSERT_EQ(::mkfifo(pipe.constData(), 0644), 0);
+    // Holding both ends of the pipe, so that an open that waits for a
+    // writer returns here too, and is refused all the same.
+    const int held = ::open(pipe.constData(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(held, 0);
+    const std::pair<const char*, const char*> cases[] = {
+        {"folder.ore", "Is a directory"},
+        {"loop.ore", "Too many levels of symbolic links"},
+        {"pipe.ore", "not a regular file"},
+    };
+    for (const auto& [name, reason] : cases)
+        for (const auto mode :
+             {TRecordArchive::Mode::OpenOrCreate, TRecordArchive::Mode::ReadOrCreate,
+              TRecordArchive::Mode::ReadOnly}) {
+            SCOPED_TRACE(std::string(name) + " mode " + std::to_string(static_cast<int>(mode)));
+            TRecordArchive a(kDaily.size());
+            try {
+                a.open(path(QString::fromLatin1(name)), mode);
+                ADD_FAILURE() << "opened as an archive of " << a.count() << " records";
+            } catch (const ArchiveError& e) {
+                EXPECT_NE(std::string(e.what()).find(reason), std::string::npos) << e.what();
+            }
+            EXPECT_FALSE(a.isOpen());
+        }
+    ::close(held);
 }
 
 TEST_F(RecordArchiveTest, AReadOnlyFolderCanBeReadButNotWritten) {

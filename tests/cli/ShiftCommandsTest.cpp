@@ -184,6 +184,28 @@ TEST_F(ShiftCommands, IcalWritesACalendarThatAParserReadsBackWithStableUids) {
                                    "2024.set-1-01-1@velmora 2024-03-05T08:00:00"}));
 }
 
+TEST_F(ShiftCommands, IcalKeepsTabsAndEscapesTheRestAsAParserReadsItBack) {
+    appendRecords(path("2026.ore"), TRecordLayout::daily(),
+                  {{{"Nome", "Turno\tA; B, C"},
+                    {"Data", "02/01/2026"},
+                    {"Sede", "Via Roma\t1\\2"},
+                    {"Disposizioni", "uno\tdue\r\ntre\x1b quattro: \"cinque\""},
+                    {"Inizio01", "09:00"},
+                    {"Fine01", "10:00"},
+                    {"Attivita01", "Cassa\tcentrale"},
+                    {"Lavoratore01", "Rossi Mario"}}});
+    const QString file = path("tab.ics");
+    const CliRun r = run({"ical", "--year", "2026", "--worker", "Rossi Mario", "-o", file});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QJsonArray events = parsedCalendar(file)[u"events"].toArray();
+    ASSERT_EQ(events.size(), 1);
+    const QJsonObject e = events[0].toObject();
+    EXPECT_EQ(e[u"summary"].toString(), "Turno\tA; B, C - Cassa\tcentrale");
+    EXPECT_EQ(e[u"location"].toString(), "Via Roma\t1\\2");
+    // A line break is one; any other control character a blank.
+    EXPECT_EQ(e[u"description"].toString(), "uno\tdue\ntre  quattro: \"cinque\"");
+}
+
 TEST_F(ShiftCommands, RefusesWhatItCannotDoWithExitTwoAndWritesNothing) {
     const QStringList cases[] = {
         {"conflicts"},

@@ -204,15 +204,33 @@ TEST_P(EveryEditor, DuplicateMakesAnUnsavedCopyWithoutAttachments) {
     EXPECT_EQ(records(), 4);
 }
 
+void save(RecordEditor& e) {
+    e.btnSalvaClick();
+}
+
 TEST_P(EveryEditor, AnArchiveThatCannotBeOpenedShowsTheArchiveError) {
-    // A folder where the archive should be: no user can open it as a file.
-    ASSERT_TRUE(QDir().mkpath(archive + "/x"));
+    // Where the archive should be, what no user can open as a file: a
+    // folder (which the system lets one open for reading, so it must not
+    // read as an empty archive) and a symbolic link to itself.
+    const std::pair<const char*, bool (*)(const QString&)> blockers[] = {
+        {"folder", [](const QString& at) { return QDir().mkpath(at + "/x"); }},
+        {"loop", [](const QString& at) { return QFile::link(at, at); }},
+    };
     fillMandatory();
-    editor->btnSalvaClick();
-    ASSERT_EQ(messages->shown.size(), 1u);
-    EXPECT_EQ(messages->shown.back().kind, Messages::Kind::Error);
-    EXPECT_EQ(messages->last(), kArchiveErrorMessage);
-    EXPECT_EQ(number(), "");
+    for (const auto& [what, block] : blockers) {
+        SCOPED_TRACE(what);
+        QDir(archive).removeRecursively();
+        QFile::remove(archive);
+        ASSERT_TRUE(block(archive));
+        for (Action action : {save, next, previous, first, last}) {
+            messages->shown.clear();
+            action(*editor);
+            ASSERT_EQ(messages->shown.size(), 1u);
+            EXPECT_EQ(messages->shown.back().kind, Messages::Kind::Error);
+            EXPECT_EQ(messages->last(), kArchiveErrorMessage);
+            EXPECT_EQ(number(), "");
+        }
+    }
 }
 
 TEST_P(EveryEditor, ShowingTheEditorStartsOnAnEmptyRecord) {
