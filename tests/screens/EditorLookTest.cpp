@@ -1,7 +1,8 @@
 // How the editors look with the program's look applied (the Adwaita icon
 // theme, as on a desktop without a theme of its own): the captions of the
-// button bar on one line, and pictures whose disabled form cannot be taken
-// for the enabled one.
+// button bar on one line, pictures whose disabled form cannot be taken for
+// the enabled one, slot boxes of one line's height on any screen, and slot
+// rows that stay where they are when the warning line appears.
 #include "ScreenFixture.h"
 #include "app/Startup.h"
 #include "screens/common/RecordEditor.h"
@@ -16,6 +17,8 @@
 namespace {
 
 const char* const kEditors[] = {"TfrmTurni", "TfrmSettimanale", "TfrmOrari", "TfrmIstruttori"};
+const char* const kSlotEditors[] = {"TfrmTurni", "TfrmSettimanale", "TfrmOrari"};
+const char* const kShiftEditors[] = {"TfrmTurni", "TfrmSettimanale"};
 
 class EditorLook : public ScreenTest {
   protected:
@@ -117,6 +120,59 @@ TEST_F(EditorLook, EveryPictureButtonLooksPlainlyOtherWhenDisabled) {
             if (b->icon().isNull()) continue;
             EXPECT_GE(shareThatChanges(b->icon(), b->iconSize(), background), 0.06)
                 << name << " " << b->objectName().toStdString();
+        }
+    }
+}
+
+TEST_F(EditorLook, SlotBoxesKeepOneLinesHeightAndTallScreensSpreadTheRows) {
+    for (const char* name : kSlotEditors) {
+        SCOPED_TRACE(name);
+        std::vector<int> pitches;
+        for (const QSize size : {QSize(1366, 740), QSize(1920, 1050)}) {
+            RecordEditor* editor = shown(name, size);
+            const QLineEdit* first = control(name, "txtInizio01");
+            const QLineEdit* second = control(name, "txtInizio02");
+            for (int slot = 1; slot <= kSlots; ++slot) {
+                const QLineEdit* box = control(name, "txtInizio" + slotSuffix(slot));
+                EXPECT_EQ(box->height(), box->sizeHint().height()) << size.height() << " " << slot;
+            }
+            pitches.push_back(placeOf(second).top() - placeOf(first).top());
+            // The rows stay inside their panel.
+            const QRect panel = placeOf(control<QFrame>(name, "shpSez02"));
+            EXPECT_TRUE(panel.contains(placeOf(control(name, "txtInizio12"))));
+            editor->hide();
+        }
+        EXPECT_GT(pitches[1], pitches[0]);
+    }
+}
+
+TEST_F(EditorLook, TheSlotRowsStayPutWhenTheWarningLineAppears) {
+    const QString warnings[] = {
+        QStringLiteral("Attenzione: Rossi Mario è in due turni sovrapposti di questa tabella il "
+                       "04/03/2024: dalle 08:00 alle 13:00 e dalle 10:00 alle 12:00."),
+        // Long enough to wrap on a narrow screen.
+        QStringLiteral("Attenzione: Esposito Maria Chiara è in turno il 04/03/2024 dalle 08:00 "
+                       "alle 13:00 in questa tabella e dalle 10:00 alle 12:00 del 05/03/2024 "
+                       "nella tabella \"Turno ordinario della sede di via Garibaldi\" (scheda "
+                       "n. 1234). Altre sovrapposizioni: 3."),
+    };
+    for (const char* name : kShiftEditors) {
+        for (const QSize size : {QSize(1366, 740), QSize(1920, 1050)}) {
+            SCOPED_TRACE(std::string(name) + " " + std::to_string(size.width()));
+            RecordEditor* editor = shown(name, size);
+            const QRect grid = placeOf(control<QFrame>(name, "shpSez02"));
+            const QRect lastRow = placeOf(control(name, "txtInizio12"));
+            for (const QString& warning : warnings) {
+                editor->setWarningLine(warning);
+                settle(editor);
+                EXPECT_TRUE(control<QLabel>(name, "lblAvviso")->isVisible());
+                EXPECT_EQ(placeOf(control<QFrame>(name, "shpSez02")), grid);
+                EXPECT_EQ(placeOf(control(name, "txtInizio12")), lastRow);
+            }
+            editor->setWarningLine({});
+            settle(editor);
+            EXPECT_EQ(placeOf(control<QFrame>(name, "shpSez02")), grid);
+            editor->hide();
         }
     }
 }
