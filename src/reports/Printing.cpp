@@ -11,9 +11,11 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QScreen>
+#include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <functional>
 
 namespace report {
@@ -117,9 +119,10 @@ PreviewWindow::PreviewWindow(const PreparedReport& report, QWidget* parent)
     };
     const Button buttons[] = {
         {"actStampa", "document-print", "Stampa", [this] { printWithDialog(report_, this); }},
-        {"actZoomPiu", "zoom-in", "Ingrandisci", [this] { view_->zoomIn(); }},
-        {"actZoomMeno", "zoom-out", "Riduci", [this] { view_->zoomOut(); }},
-        {"actAdatta", "zoom-fit-best", "Pagina intera", [this] { view_->fitInView(); }},
+        {"actZoomPiu", "zoom-in", "Ingrandisci", [this] { zoomBy([this] { view_->zoomIn(); }); }},
+        {"actZoomMeno", "zoom-out", "Riduci", [this] { zoomBy([this] { view_->zoomOut(); }); }},
+        {"actAdatta", "zoom-fit-best", "Pagina intera",
+         [this] { zoomBy([this] { view_->fitInView(); }); }},
         {"actSchermo", "view-fullscreen", "Schermo intero", [this] { toggleFullScreen(); }},
         {"actChiudi", "window-close", "Chiudi", [this] { reject(); }},
     };
@@ -135,24 +138,55 @@ PreviewWindow::PreviewWindow(const PreparedReport& report, QWidget* parent)
     layout->setSpacing(0);
     layout->addWidget(bar);
     layout->addWidget(view_, 1);
-    // As large as it likes to be, but never past the screen's usable area
-    // (a 1366 x 768 laptop has less room than the page wants).
-    QSize size(1000, 760);
-    if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen()) {
-        const QRect room = screen->availableGeometry();
-        size = size.boundedTo(room.size() - QSize(40, 60));
-        move(room.center() - QPoint(size.width() / 2, size.height() / 2));
-    }
-    resize(size);
+    // Maximised over the screen's usable area (the geometry also holds where
+    // no window manager maximises it); the page is shown at a size one can
+    // read once the window has its size.
+    if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
+    setWindowState(Qt::WindowMaximized);
 }
 
 PreviewWindow::~PreviewWindow() = default;
 
 void PreviewWindow::toggleFullScreen() {
     if (isFullScreen())
-        showNormal();
+        showMaximized();
     else
         showFullScreen();
+}
+
+void PreviewWindow::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    if (!zoomChosen_) showReadable();
+}
+
+void PreviewWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!zoomChosen_) showReadable();
+}
+
+void PreviewWindow::showReadable() {
+    if (report_.pages.empty()) return;
+    layout()->activate();
+    const QSizeF paper = report_.pages.front().paperMm;
+    const QSizeF lifeSize(paper.width() / 25.4 * view_->logicalDpiX(),
+                          paper.height() / 25.4 * view_->logicalDpiY());
+    // The view keeps a margin around the page and may need a scroll bar.
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const QSizeF room(view_->width() - scrollBar - 2 * kPageMargin,
+                      view_->height() - scrollBar - 2 * kPageMargin);
+    view_->setZoomFactor(readableZoom(lifeSize, room));
+}
+
+double readableZoom(const QSizeF& lifeSize, const QSizeF& room) {
+    if (lifeSize.isEmpty() || room.isEmpty()) return 1.0;
+    const double fitWidth = room.width() / lifeSize.width();
+    const double fitPage = std::min(fitWidth, room.height() / lifeSize.height());
+    // A screen with room for the whole page at life size or larger shows it
+    // whole; otherwise the page is shown at life size, and narrower only
+    // when the window is narrower than the paper.
+    if (fitPage >= 1.0) return fitPage;
+    return std::min(1.0, fitWidth);
 }
 
 } // namespace report

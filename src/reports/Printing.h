@@ -6,6 +6,7 @@
 #include "Report.h"
 
 #include <QDialog>
+#include <QSizeF>
 
 #include <functional>
 
@@ -65,8 +66,15 @@ void setPrintFailureHandler(std::function<void(QWidget* parent, const QString& t
 // paper's corner.
 void setUpPrinter(QPrinter& printer, const PreparedReport& report);
 
+// The zoom at which a page of `lifeSize` (its size on the screen at 100 %)
+// is shown in a view with `room` for it: the whole page, larger than life,
+// where it fits so; otherwise life size, or the room's width when that is
+// narrower.
+double readableZoom(const QSizeF& lifeSize, const QSizeF& room);
+
 // The preview window: the pages, and only the buttons to print, zoom, go
-// full screen and close.
+// full screen and close. It opens maximised within the screen's usable
+// area, with the first page at its readable zoom until the user zooms.
 class PreviewWindow : public QDialog {
     Q_OBJECT
   public:
@@ -75,12 +83,25 @@ class PreviewWindow : public QDialog {
 
     QPrintPreviewWidget* pages() const { return view_; }
 
+    // The room the view keeps around the pages, in pixels.
+    static constexpr int kPageMargin = 12;
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
   private:
     void toggleFullScreen();
+    void showReadable();
+    template <class Zoom> void zoomBy(Zoom zoom) {
+        zoomChosen_ = true;
+        zoom();
+    }
 
     PreparedReport report_;
     std::unique_ptr<QPrinter> printer_;
     QPrintPreviewWidget* view_ = nullptr;
+    bool zoomChosen_ = false;
 };
 
 } // namespace report
