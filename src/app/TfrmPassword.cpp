@@ -140,6 +140,10 @@ void TfrmPassword::cmdOKClick() {
     const int pause = loginPauseSeconds(++wrongInARow_);
     if (pause == 0) return;
     pauseEnd_ = Clock::current().now().addSecs(pause);
+    // The focus waits on the window itself: a disabled box would hand it on
+    // to the next button, and an Enter meant for the message box would then
+    // press Esci.
+    setFocus(Qt::OtherFocusReason);
     txtPassword_->setEnabled(false);
     lblAttesa_->show();
     tmrAttesaTimer();

@@ -165,6 +165,11 @@ TEST_F(Login, FromTheThirdWrongPasswordInARowTheBoxWaitsAndSaysHowLong) {
         EXPECT_FALSE(password()->isEnabled());
         EXPECT_TRUE(line->isVisible());
         EXPECT_EQ(line->text(), waiting(pause));
+        // No button takes the focus the box gave up, so an Enter presses
+        // nothing (Esci least of all).
+        EXPECT_EQ(login->focusWidget(), login);
+        QTest::keyClick(login, Qt::Key_Return);
+        EXPECT_TRUE(login->isVisible());
         EXPECT_TRUE(timer->isActive());
         EXPECT_LE(timer->interval(), 1000);
         login->layout()->activate();
