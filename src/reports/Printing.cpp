@@ -2,6 +2,7 @@
 
 #include "Render.h"
 
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QDir>
 #include <QGuiApplication>
@@ -11,7 +12,7 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QScreen>
-#include <QStyle>
+#include <QScrollBar>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -166,27 +167,28 @@ void PreviewWindow::showEvent(QShowEvent* event) {
 }
 
 void PreviewWindow::showReadable() {
-    if (report_.pages.empty()) return;
+    if (!isVisible()) return;
     layout()->activate();
-    const QSizeF paper = report_.pages.front().paperMm;
-    const QSizeF lifeSize(paper.width() / 25.4 * view_->logicalDpiX(),
-                          paper.height() / 25.4 * view_->logicalDpiY());
-    // The view keeps a margin around the page and may need a scroll bar.
-    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    const QSizeF room(view_->width() - scrollBar - 2 * kPageMargin,
-                      view_->height() - scrollBar - 2 * kPageMargin);
-    view_->setZoomFactor(readableZoom(lifeSize, room));
+    // The view's own measures, margins and scroll bars included.
+    view_->fitInView();
+    const double wholePage = view_->zoomFactor();
+    view_->fitToWidth();
+    const double fullWidth = view_->zoomFactor();
+    view_->setZoomFactor(readableZoom(wholePage, fullWidth));
+    // Zooming keeps the middle of the view where it was; a page one reads
+    // starts at its top.
+    if (auto* area = view_->findChild<QAbstractScrollArea*>()) {
+        area->verticalScrollBar()->setValue(area->verticalScrollBar()->minimum());
+        area->horizontalScrollBar()->setValue(area->horizontalScrollBar()->minimum());
+    }
 }
 
-double readableZoom(const QSizeF& lifeSize, const QSizeF& room) {
-    if (lifeSize.isEmpty() || room.isEmpty()) return 1.0;
-    const double fitWidth = room.width() / lifeSize.width();
-    const double fitPage = std::min(fitWidth, room.height() / lifeSize.height());
+double readableZoom(double wholePage, double fullWidth) {
     // A screen with room for the whole page at life size or larger shows it
     // whole; otherwise the page is shown at life size, and narrower only
     // when the window is narrower than the paper.
-    if (fitPage >= 1.0) return fitPage;
-    return std::min(1.0, fitWidth);
+    if (wholePage >= 1.0) return wholePage;
+    return std::min(1.0, fullWidth);
 }
 
 } // namespace report

@@ -6,7 +6,6 @@
 #include "Report.h"
 
 #include <QDialog>
-#include <QSizeF>
 
 #include <functional>
 
@@ -66,11 +65,11 @@ void setPrintFailureHandler(std::function<void(QWidget* parent, const QString& t
 // paper's corner.
 void setUpPrinter(QPrinter& printer, const PreparedReport& report);
 
-// The zoom at which a page of `lifeSize` (its size on the screen at 100 %)
-// is shown in a view with `room` for it: the whole page, larger than life,
-// where it fits so; otherwise life size, or the room's width when that is
-// narrower.
-double readableZoom(const QSizeF& lifeSize, const QSizeF& room);
+// The zoom at which the preview shows a page, given the zooms at which the
+// whole page (`wholePage`) and its width (`fullWidth`) just fit the view
+// (1 is life size): the whole page where that is life size or larger;
+// otherwise life size, or the full width when that is narrower.
+double readableZoom(double wholePage, double fullWidth);
 
 // The preview window: the pages, and only the buttons to print, zoom, go
 // full screen and close. It opens maximised within the screen's usable
@@ -82,9 +81,6 @@ class PreviewWindow : public QDialog {
     ~PreviewWindow() override;
 
     QPrintPreviewWidget* pages() const { return view_; }
-
-    // The room the view keeps around the pages, in pixels.
-    static constexpr int kPageMargin = 12;
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
