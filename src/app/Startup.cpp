@@ -7,9 +7,40 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QStandardPaths>
+#include <QStyleOption>
 #include <QTranslator>
 
 #include <csignal>
+
+namespace {
+
+// The desktop's own style, with a frame a user can see around the push
+// button that holds the focus: the style alone marks it with a hairline of
+// colour, and only after a Tab, so Enter and Space act on a button nobody
+// can pick out. The colour is the one the picture buttons' focus frame has.
+class FocusFrames : public QProxyStyle {
+  public:
+    using QProxyStyle::QProxyStyle;
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        if (element != CE_PushButton || !(option->state & State_HasFocus)) return;
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(QPen(kFocusColour, 2));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRoundedRect(QRectF(option->rect).adjusted(1, 1, -1, -1), 3, 3);
+        painter->restore();
+    }
+
+  private:
+    static inline const QColor kFocusColour{0x2c, 0x7b, 0xe5};
+};
+
+} // namespace
 
 void Startup::beforeApplication() {
 #ifndef _WIN32
@@ -47,8 +78,22 @@ void Startup::configure(QApplication& app) {
     report::setPrintFailureHandler(
         [](QWidget* parent, const QString& text) { Platform::messages().error(parent, text); });
 
-    // Without a desktop session Qt knows no icon theme; Adwaita is the one
-    // the set-up installs.
-    if (QIcon::themeName().isEmpty() || QIcon::themeName() == QLatin1String("hicolor"))
+    applyLook(app);
+}
+
+void Startup::applyLook(QApplication& app) {
+    app.setStyle(new FocusFrames(QApplication::style()->name()));
+
+    // Without a desktop session Qt knows no icon theme, and on a platform
+    // without a desktop not even where themes live; Adwaita, from the
+    // system's icon folders, is the one the set-up installs.
+    if (QIcon::themeName().isEmpty() || QIcon::themeName() == QLatin1String("hicolor")) {
+        QStringList folders = QIcon::themeSearchPaths();
+        for (const QString& folder :
+             QStandardPaths::locateAll(QStandardPaths::GenericDataLocation, QStringLiteral("icons"),
+                                       QStandardPaths::LocateDirectory))
+            if (!folders.contains(folder)) folders << folder;
+        QIcon::setThemeSearchPaths(folders);
         QIcon::setThemeName(QStringLiteral("Adwaita"));
+    }
 }

@@ -3,6 +3,7 @@
 #include "Crypt.h"
 #include "PasswordWindow.h"
 #include "archive/Text.h"
+#include "domain/Environment.h"
 #include "screens/common/FormKit.h"
 #include "screens/common/Platform.h"
 #include "screens/common/Screens.h"
@@ -12,7 +13,10 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -21,7 +25,20 @@ const QString kReadError =
     QStringLiteral("Attenzione: si è verificato un errore durante la procedura di lettura della "
                    "password. Si consiglia di reinstallare il software.");
 
+// The line under the box while it waits.
+QString pauseText(int seconds) {
+    return seconds == 1
+               ? QStringLiteral("Troppi tentativi errati: riprovare tra 1 secondo.")
+               : QStringLiteral("Troppi tentativi errati: riprovare tra %1 secondi.").arg(seconds);
+}
+
 } // namespace
+
+int loginPauseSeconds(int wrongInARow) {
+    if (wrongInARow < kFreeTries) return 0;
+    const int doublings = std::min(wrongInARow - kFreeTries, 5); // 2^5 is past the longest
+    return std::min(1 << doublings, kLongestPause);
+}
 
 QString readStoredPassword(QLabel* scratch) {
     scratch->setText(PasswordStore::readValue());
@@ -43,6 +60,15 @@ TfrmPassword::TfrmPassword(QWidget* parent) : QWidget(parent) {
     txtPassword_->setEchoMode(QLineEdit::Password);
     txtPassword_->setMinimumWidth(280);
     entry->addWidget(FormKit::withHighlight(txtPassword_, QStringLiteral("effPassword")));
+    // Its room is kept while it is hidden, for its longest text, so the
+    // window keeps its size when it shows.
+    lblAttesa_ = FormKit::label(this, QStringLiteral("lblAttesa"), pauseText(kLongestPause));
+    lblAttesa_->setStyleSheet(QStringLiteral("color: #9c1c1c;"));
+    QSizePolicy keepRoom = lblAttesa_->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    lblAttesa_->setSizePolicy(keepRoom);
+    lblAttesa_->hide();
+    entry->addWidget(lblAttesa_);
     body->addLayout(entry);
     page->addLayout(body);
 
@@ -60,6 +86,13 @@ TfrmPassword::TfrmPassword(QWidget* parent) : QWidget(parent) {
 
     lblMemory_ = FormKit::hiddenLabel(this, QStringLiteral("lblMemory"));
     lblMemory_->setTextFormat(Qt::PlainText);
+
+    // Wakes the screen when the count on the waiting line drops and when
+    // the pause is over; the program's clock tells how long is left.
+    tmrAttesa_ = new QTimer(this);
+    tmrAttesa_->setObjectName(QStringLiteral("tmrAttesa"));
+    tmrAttesa_->setSingleShot(true);
+    connect(tmrAttesa_, &QTimer::timeout, this, [this] { tmrAttesaTimer(); });
 
     setTabOrder(txtPassword_, cmdOK_);
     setTabOrder(cmdOK_, esci);
@@ -96,12 +129,41 @@ void TfrmPassword::cmdOKClick() {
     // A missing store reads as an empty password, which nothing typed matches.
     const QString typed = Crypt::storedForm(txtPassword_->text());
     if (!typed.isEmpty() && typed == stored) {
+        wrongInARow_ = 0;
         Screens::handOver(this, QStringLiteral("TfrmAvvio"));
         return;
     }
     Platform::messages().plain(this, kWrongPassword);
     txtPassword_->clear();
     txtPassword_->setFocus(Qt::OtherFocusReason);
+    // Guessing is slowed down: the pause runs from when the message is read.
+    const int pause = loginPauseSeconds(++wrongInARow_);
+    if (pause == 0) return;
+    pauseEnd_ = Clock::current().now().addSecs(pause);
+    // The focus waits on the window itself: a disabled box would hand it on
+    // to the next button, and an Enter meant for the message box would then
+    // press Esci.
+    setFocus(Qt::OtherFocusReason);
+    txtPassword_->setEnabled(false);
+    lblAttesa_->show();
+    tmrAttesaTimer();
+}
+
+void TfrmPassword::tmrAttesaTimer() {
+    if (!pauseEnd_.isValid()) return; // no pause running
+    const qint64 left = Clock::current().now().msecsTo(pauseEnd_);
+    if (left <= 0) {
+        pauseEnd_ = QDateTime();
+        tmrAttesa_->stop();
+        lblAttesa_->hide();
+        txtPassword_->setEnabled(true);
+        txtPassword_->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    const qint64 seconds = (left + 999) / 1000;
+    lblAttesa_->setText(pauseText(static_cast<int>(seconds)));
+    // Again when the count drops by one, or the pause ends.
+    tmrAttesa_->start(static_cast<int>(left - (seconds - 1) * 1000));
 }
 
 void TfrmPassword::btnCambiaPasswordClick() {

@@ -286,6 +286,15 @@ QStringList closing() {
                              "chiave \"") +
                   QString::fromLatin1(kFirstPassword) +
                   QStringLiteral("\" (scritta senza le virgolette).")
+           << QStringLiteral(
+                  "La password impedisce ad altre persone di usare il programma, ma non protegge "
+                  "i suoi file: gli archivi, i documenti allegati e i fogli esportati sono normali "
+                  "file nella cartella del programma, che chiunque possa leggere quella cartella "
+                  "può aprire o copiare anche senza Velmora, e la password stessa vi è conservata "
+                  "soltanto camuffata, non cifrata. Per proteggere i dati bisogna proteggere la "
+                  "cartella: con i permessi di accesso del sistema operativo, in modo che possa "
+                  "leggerla e modificarla soltanto chi usa il programma, oppure, se il programma "
+                  "è usato da più persone, con una cartella condivisa riservata al loro gruppo.")
            << QStringLiteral("Velmora è quindi lo strumento ideale per tutte le aziende che hanno "
                              "bisogno di programmare velocemente gli orari di servizio da stampare "
                              "su fogli A4 ed esporre in bacheca o inviare ai turnisti interessati. "

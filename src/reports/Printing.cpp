@@ -2,6 +2,7 @@
 
 #include "Render.h"
 
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QDir>
 #include <QGuiApplication>
@@ -11,9 +12,11 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QScreen>
+#include <QScrollBar>
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <functional>
 
 namespace report {
@@ -117,9 +120,10 @@ PreviewWindow::PreviewWindow(const PreparedReport& report, QWidget* parent)
     };
     const Button buttons[] = {
         {"actStampa", "document-print", "Stampa", [this] { printWithDialog(report_, this); }},
-        {"actZoomPiu", "zoom-in", "Ingrandisci", [this] { view_->zoomIn(); }},
-        {"actZoomMeno", "zoom-out", "Riduci", [this] { view_->zoomOut(); }},
-        {"actAdatta", "zoom-fit-best", "Pagina intera", [this] { view_->fitInView(); }},
+        {"actZoomPiu", "zoom-in", "Ingrandisci", [this] { zoomBy([this] { view_->zoomIn(); }); }},
+        {"actZoomMeno", "zoom-out", "Riduci", [this] { zoomBy([this] { view_->zoomOut(); }); }},
+        {"actAdatta", "zoom-fit-best", "Pagina intera",
+         [this] { zoomBy([this] { view_->fitInView(); }); }},
         {"actSchermo", "view-fullscreen", "Schermo intero", [this] { toggleFullScreen(); }},
         {"actChiudi", "window-close", "Chiudi", [this] { reject(); }},
     };
@@ -135,24 +139,56 @@ PreviewWindow::PreviewWindow(const PreparedReport& report, QWidget* parent)
     layout->setSpacing(0);
     layout->addWidget(bar);
     layout->addWidget(view_, 1);
-    // As large as it likes to be, but never past the screen's usable area
-    // (a 1366 x 768 laptop has less room than the page wants).
-    QSize size(1000, 760);
-    if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen()) {
-        const QRect room = screen->availableGeometry();
-        size = size.boundedTo(room.size() - QSize(40, 60));
-        move(room.center() - QPoint(size.width() / 2, size.height() / 2));
-    }
-    resize(size);
+    // Maximised over the screen's usable area (the geometry also holds where
+    // no window manager maximises it); the page is shown at a size one can
+    // read once the window has its size.
+    if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
+    setWindowState(Qt::WindowMaximized);
 }
 
 PreviewWindow::~PreviewWindow() = default;
 
 void PreviewWindow::toggleFullScreen() {
     if (isFullScreen())
-        showNormal();
+        showMaximized();
     else
         showFullScreen();
+}
+
+void PreviewWindow::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    if (!zoomChosen_) showReadable();
+}
+
+void PreviewWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!zoomChosen_) showReadable();
+}
+
+void PreviewWindow::showReadable() {
+    if (!isVisible()) return;
+    layout()->activate();
+    // The view's own measures, margins and scroll bars included.
+    view_->fitInView();
+    const double wholePage = view_->zoomFactor();
+    view_->fitToWidth();
+    const double fullWidth = view_->zoomFactor();
+    view_->setZoomFactor(readableZoom(wholePage, fullWidth));
+    // Zooming keeps the middle of the view where it was; a page one reads
+    // starts at its top.
+    if (auto* area = view_->findChild<QAbstractScrollArea*>()) {
+        area->verticalScrollBar()->setValue(area->verticalScrollBar()->minimum());
+        area->horizontalScrollBar()->setValue(area->horizontalScrollBar()->minimum());
+    }
+}
+
+double readableZoom(double wholePage, double fullWidth) {
+    // A screen with room for the whole page at life size or larger shows it
+    // whole; otherwise the page is shown at life size, and narrower only
+    // when the window is narrower than the paper.
+    if (wholePage >= 1.0) return wholePage;
+    return std::min(1.0, fullWidth);
 }
 
 } // namespace report

@@ -65,8 +65,15 @@ void setPrintFailureHandler(std::function<void(QWidget* parent, const QString& t
 // paper's corner.
 void setUpPrinter(QPrinter& printer, const PreparedReport& report);
 
+// The zoom at which the preview shows a page, given the zooms at which the
+// whole page (`wholePage`) and its width (`fullWidth`) just fit the view
+// (1 is life size): the whole page where that is life size or larger;
+// otherwise life size, or the full width when that is narrower.
+double readableZoom(double wholePage, double fullWidth);
+
 // The preview window: the pages, and only the buttons to print, zoom, go
-// full screen and close.
+// full screen and close. It opens maximised within the screen's usable
+// area, with the first page at its readable zoom until the user zooms.
 class PreviewWindow : public QDialog {
     Q_OBJECT
   public:
@@ -75,12 +82,22 @@ class PreviewWindow : public QDialog {
 
     QPrintPreviewWidget* pages() const { return view_; }
 
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
   private:
     void toggleFullScreen();
+    void showReadable();
+    template <class Zoom> void zoomBy(Zoom zoom) {
+        zoomChosen_ = true;
+        zoom();
+    }
 
     PreparedReport report_;
     std::unique_ptr<QPrinter> printer_;
     QPrintPreviewWidget* view_ = nullptr;
+    bool zoomChosen_ = false;
 };
 
 } // namespace report

@@ -2,8 +2,11 @@
 #include "PasswordFixture.h"
 
 #include <QDir>
+#include <QLayout>
 #include <QProcess>
 #include <QTimer>
+
+#include <climits>
 
 namespace {
 
@@ -81,6 +84,7 @@ TEST_F(Login, PasswordsAgainstTheStore) {
             EXPECT_EQ(messages->shown[0].kind, Messages::Kind::Plain);
             EXPECT_EQ(password()->text(), "");
             EXPECT_FALSE(on<QPushButton>(login, "cmdOK")->isEnabled());
+            passTime(kLongestPause * 1000); // the third in a row on waits first
             EXPECT_EQ(login->focusWidget(), password());
             EXPECT_TRUE(login->isVisible());
             EXPECT_FALSE(menu->isVisible());
@@ -107,10 +111,12 @@ TEST_F(Login, AStoreThatCannotBeReadIsAReadingError) {
     EXPECT_FALSE(menu->isVisible());
 }
 
-TEST_F(Login, WrongAttemptsCanBeRepeatedWithoutLimit) {
+TEST_F(Login, WrongAttemptsCanBeRepeatedAfterEachPause) {
     storePassword("PERGOLATOVERDE");
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < 5; ++i) {
         logIn("pergola");
+        passTime(kLongestPause * 1000);
+    }
     EXPECT_EQ(messages->shown.size(), 5u);
     password()->setText("pergolatoverde");
     on<QPushButton>(login, "cmdOK")->click();
@@ -118,6 +124,89 @@ TEST_F(Login, WrongAttemptsCanBeRepeatedWithoutLimit) {
     EXPECT_EQ(messages->shown.size(), 5u);
     // The scratch label holds the password read from the store.
     EXPECT_EQ(on<QLabel>(login, "lblMemory")->text(), "PERGOLATOVERDE");
+}
+
+TEST(LoginPause, NoneForTwoWrongPasswordsThenOneSecondDoublingUpToThirty) {
+    const std::pair<int, int> pauses[] = {{0, 0},  {1, 0},  {2, 0},   {3, 1},
+                                          {4, 2},  {5, 4},  {6, 8},   {7, 16},
+                                          {8, 30}, {9, 30}, {40, 30}, {INT_MAX, 30}};
+    for (const auto& [wrong, seconds] : pauses)
+        EXPECT_EQ(loginPauseSeconds(wrong), seconds) << wrong;
+}
+
+TEST_F(Login, FromTheThirdWrongPasswordInARowTheBoxWaitsAndSaysHowLong) {
+    storePassword("PERGOLATOVERDE");
+    auto* line = on<QLabel>(login, "lblAttesa");
+    auto* timer = login->findChild<QTimer*>("tmrAttesa");
+    ASSERT_TRUE(timer);
+    auto* ok = on<QPushButton>(login, "cmdOK");
+    auto waiting = [](int seconds) {
+        return seconds == 1 ? QStringLiteral("Troppi tentativi errati: riprovare tra 1 secondo.")
+                            : QStringLiteral("Troppi tentativi errati: riprovare tra %1 secondi.")
+                                  .arg(seconds);
+    };
+    login->layout()->activate();
+    const QSize size = login->size();
+
+    for (int i = 0; i < 2; ++i) {
+        logIn("pergola");
+        EXPECT_TRUE(password()->isEnabled());
+        EXPECT_FALSE(line->isVisible());
+    }
+    for (const int pause : {1, 2, 4, 8, 16, 30, 30}) {
+        SCOPED_TRACE(pause);
+        messages->shown.clear();
+        logIn("pergola");
+        // The message is the one of every wrong password.
+        ASSERT_EQ(messages->shown.size(), 1u);
+        EXPECT_EQ(messages->shown[0].text, kWrongPassword);
+        // The box waits, the window does not: the call is back, the timer
+        // will wake the screen when the count drops.
+        EXPECT_FALSE(password()->isEnabled());
+        EXPECT_TRUE(line->isVisible());
+        EXPECT_EQ(line->text(), waiting(pause));
+        // No button takes the focus the box gave up, so an Enter presses
+        // nothing (Esci least of all).
+        EXPECT_EQ(login->focusWidget(), login);
+        QTest::keyClick(login, Qt::Key_Return);
+        EXPECT_TRUE(login->isVisible());
+        EXPECT_TRUE(timer->isActive());
+        EXPECT_LE(timer->interval(), 1000);
+        login->layout()->activate();
+        EXPECT_EQ(login->size(), size);
+        // Nothing typed gets in, Enter and OK do nothing.
+        QTest::keyClicks(password(), "pergolatoverde");
+        QTest::keyClick(password(), Qt::Key_Return);
+        EXPECT_EQ(password()->text(), "");
+        EXPECT_FALSE(ok->isEnabled());
+        EXPECT_EQ(messages->shown.size(), 1u);
+
+        for (int left = pause - 1; left >= 1; --left) {
+            passTime(1000);
+            EXPECT_FALSE(password()->isEnabled());
+            EXPECT_EQ(line->text(), waiting(left));
+        }
+        passTime(999);
+        EXPECT_FALSE(password()->isEnabled());
+        passTime(1);
+        EXPECT_TRUE(password()->isEnabled());
+        EXPECT_FALSE(line->isVisible());
+        EXPECT_FALSE(timer->isActive());
+        EXPECT_EQ(login->focusWidget(), password());
+    }
+
+    // A right password ends the series: the next two wrong ones are free.
+    logIn("pergolatoverde");
+    EXPECT_TRUE(menu->isVisible());
+    menu->hide();
+    login->show();
+    for (int i = 0; i < 2; ++i) {
+        logIn("pergola");
+        EXPECT_TRUE(password()->isEnabled());
+    }
+    logIn("pergola");
+    EXPECT_FALSE(password()->isEnabled());
+    EXPECT_EQ(line->text(), waiting(1));
 }
 
 TEST_F(Login, OkAndEnterFollowTheTypedText) {

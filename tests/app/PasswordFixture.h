@@ -4,6 +4,7 @@
 
 #include "app/Crypt.h"
 #include "app/ScreenRegistry.h"
+#include "app/TfrmPassword.h"
 #include "screens/common/FormKit.h"
 #include "screens/common/Screens.h"
 #include "support/Faults.h"
@@ -38,17 +39,28 @@ inline const QString kDone = QStringLiteral("Modifica della password completata 
 // from the scrambler's rules.
 inline const QString kFirstAccessHex = QStringLiteral("5F87FD23B5966B041F00A4697CCB");
 
+// A clock the test moves by hand.
+class HandClock : public Clock {
+  public:
+    QDateTime moment = QDateTime(QDate(2024, 3, 5), QTime(9, 30, 15));
+    QDateTime now() const override { return moment; }
+};
+
 class PasswordScreens : public GuiTest {
   protected:
     std::unique_ptr<ScreenSet> screens;
-    QWidget* login = nullptr;
+    TfrmPassword* login = nullptr;
     QWidget* change = nullptr;
     QWidget* menu = nullptr;
+    HandClock* clock = nullptr;
 
     void SetUp() override {
         GuiTest::SetUp();
+        auto c = std::make_unique<HandClock>();
+        clock = c.get();
+        Clock::install(std::move(c));
         screens = std::make_unique<ScreenSet>();
-        login = Screens::find(QStringLiteral("TfrmPassword"));
+        login = qobject_cast<TfrmPassword*>(Screens::find(QStringLiteral("TfrmPassword")));
         change = Screens::find(QStringLiteral("TfrmCambiaPassword"));
         menu = Screens::find(QStringLiteral("TfrmAvvio"));
         screens->first()->show();
@@ -87,6 +99,11 @@ class PasswordScreens : public GuiTest {
     QLineEdit* newField() const { return on(change, QStringLiteral("txtPasswordNew")); }
     QLineEdit* confirmField() const { return on(change, QStringLiteral("txtConferma")); }
 
+    // Lets `ms` go by, as the login screen's timer sees it when it wakes.
+    void passTime(qint64 ms) const {
+        clock->moment = clock->moment.addMSecs(ms);
+        login->tmrAttesaTimer();
+    }
     // Types the password at the login screen and presses Enter.
     void logIn(const QString& typed) const {
         password()->setText(typed);

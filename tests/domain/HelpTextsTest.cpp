@@ -14,7 +14,7 @@ struct Count {
 };
 
 const Count kCounts[] = {
-    {HelpTopic::General, 35, "Uno sguardo a Velmora."},
+    {HelpTopic::General, 36, "Uno sguardo a Velmora."},
     {HelpTopic::Workers, 8, "Applicazione Anagrafica Lavoratori."},
     {HelpTopic::Timetables, 7, "Applicazione Impostazione Orari."},
     {HelpTopic::Calendar, 15, "Applicazione Calendario Turni."},
@@ -48,7 +48,7 @@ TEST(HelpTexts, TheGeneralTextIsTheIntroductionTheThreeApplicationsAndTheClosing
                                  HelpTexts::paragraphs(HelpTopic::Timetables) +
                                  HelpTexts::paragraphs(HelpTopic::Calendar) + HelpTexts::closing();
     EXPECT_EQ(general, expected);
-    EXPECT_EQ(HelpTexts::closing().size(), 4);
+    EXPECT_EQ(HelpTexts::closing().size(), 5);
     EXPECT_TRUE(general.first().startsWith(
         "Velmora è un software pensato per qualsiasi azienda, associazione, ente o istituto per "
         "gestire la programmazione dei turni di lavoro del personale dipendente con impostazione "
@@ -73,12 +73,19 @@ TEST(HelpTexts, TheGeneralTextIsTheIntroductionTheThreeApplicationsAndTheClosing
             << opening;
 }
 
-TEST(HelpTexts, ThePasswordParagraphQuotesTheFirstAccessPassword) {
+TEST(HelpTexts, ThePasswordParagraphQuotesTheFirstAccessPasswordAndTheNextSaysWhatItGuards) {
     const QString password = HelpTexts::closing().at(2);
     EXPECT_TRUE(password.startsWith("L'accesso al software è protetto da una password"));
     EXPECT_TRUE(
         password.endsWith("Per il primo accesso al programma, bisogna utilizzare la "
                           "parola chiave \"pergolatoverde\" (scritta senza le virgolette)."));
+    // The program, not the files; how the files are kept from others.
+    const QString guards = HelpTexts::closing().at(3);
+    for (const char* said :
+         {"impedisce ad altre persone di usare il programma", "ma non protegge i suoi file",
+          "normali file", "soltanto camuffata, non cifrata", "permessi di accesso",
+          "cartella condivisa riservata al loro gruppo"})
+        EXPECT_TRUE(guards.contains(QString::fromUtf8(said))) << said;
 }
 
 TEST(HelpTexts, TheExportsShareTheirLastTwoParagraphsAndNameTheirObject) {

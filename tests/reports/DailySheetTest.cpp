@@ -125,6 +125,8 @@ TEST_F(DailySheet, PreviewShowsTheSamePageThatIsPrinted) {
     EXPECT_EQ(window.pages()->pageCount(), 1);
     EXPECT_EQ(window.pages()->orientation(), QPageLayout::Landscape);
     // It fits the screen, whatever room the screen has.
+    window.show();
+    QCoreApplication::processEvents();
     const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
     EXPECT_TRUE(room.contains(window.frameGeometry())) << window.width() << "x" << window.height();
 }

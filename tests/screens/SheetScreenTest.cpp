@@ -7,6 +7,7 @@
 #include "support/GuiTest.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -126,6 +127,56 @@ TEST_F(SheetScreenTest, APortraitDesignPrintsAndPreviewsOnAPortraitPage) {
     EXPECT_EQ(printing->previewed[0], printing->printed[0]);
     EXPECT_EQ(printing->printed[0].orientation, Orientation::Portrait);
     EXPECT_EQ(printing->printed[0].pages.at(0).paperMm, QSizeF(210, 297));
+}
+
+TEST_F(SheetScreenTest, TheStepShowsAPictureOfThePageToPrintAndItsName) {
+    type("txtCognome", QStringLiteral(" Rossi "));
+    type("txtNome", QStringLiteral("Mario"));
+    QImage filled;
+    for (const auto output : {SheetScreen::Output::Print, SheetScreen::Output::Preview}) {
+        SheetScreen screen(&editor, card(), output, QStringLiteral("TfrmProva"));
+        const auto* picture = screen.findChild<QLabel*>(QStringLiteral("imgStampa"));
+        const auto* name = screen.findChild<QLabel*>(QStringLiteral("lblScheda"));
+        const auto* paper = screen.findChild<QLabel*>(QStringLiteral("lblFoglio"));
+        ASSERT_TRUE(picture && name && paper);
+        EXPECT_EQ(name->text(), "Rossi Mario");
+        EXPECT_EQ(paper->text(), "Foglio A4 verticale");
+        const QImage shown = picture->pixmap().toImage();
+
+        // The picture is that of the page the action button prints (the
+        // clock stands still), small, upright like the paper.
+        press(screen);
+        const PreparedPage& page =
+            (output == SheetScreen::Output::Print ? printing->printed : printing->previewed)
+                .back()
+                .pages.at(0);
+        const QImage expected = pageThumbnail(page, SheetScreen::kThumbnail);
+        EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32),
+                  expected.convertToFormat(QImage::Format_RGB32));
+        EXPECT_LE(shown.width(), SheetScreen::kThumbnail.width());
+        EXPECT_EQ(shown.height(), SheetScreen::kThumbnail.height());
+        EXPECT_NEAR(double(shown.height()) / shown.width(), 297.0 / 210.0, 0.02);
+        filled = shown;
+    }
+    // An empty record: no name, and a picture without the name's text.
+    type("txtCognome", QString());
+    type("txtNome", QString());
+    SheetScreen blank(&editor, card(), SheetScreen::Output::Print, QStringLiteral("TfrmProva"));
+    EXPECT_EQ(blank.findChild<QLabel*>(QStringLiteral("lblScheda"))->text(), "Scheda senza nome");
+    EXPECT_NE(blank.findChild<QLabel*>(QStringLiteral("imgStampa"))->pixmap().toImage(), filled);
+}
+
+TEST_F(SheetScreenTest, ALandscapeSheetHasAWidePicture) {
+    SheetDesign wide = card();
+    wide.orientation = Orientation::Landscape;
+    SheetScreen screen(&editor, wide, SheetScreen::Output::Print, QStringLiteral("TfrmProva"));
+    const auto* picture = screen.findChild<QLabel*>(QStringLiteral("imgStampa"));
+    const auto* paper = screen.findChild<QLabel*>(QStringLiteral("lblFoglio"));
+    ASSERT_TRUE(picture && paper);
+    const QImage shown = picture->pixmap().toImage();
+    EXPECT_EQ(shown.width(), SheetScreen::kThumbnail.width());
+    EXPECT_NEAR(double(shown.width()) / shown.height(), 297.0 / 210.0, 0.02);
+    EXPECT_EQ(paper->text(), "Foglio A4 orizzontale");
 }
 
 TEST_F(SheetScreenTest, WithoutAnEditorNothingIsPrinted) {

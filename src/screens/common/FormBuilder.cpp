@@ -104,12 +104,15 @@ QFrame* FormBuilder::slotGrid(const QString& panel, std::span<const SlotColumn> 
         number->setStyleSheet(QStringLiteral("color: #666;"));
         grid->addWidget(number, slot, 0);
         gridColumn = 1;
+        int boxHeight = 0;
         for (const SlotColumn& c : columns) {
             QLineEdit* edit = box(frame, s(c.stem) + n, 0);
-            // On a tall screen the rows grow a little instead of leaving
-            // the lower part of the window empty.
-            edit->setSizePolicy(edit->sizePolicy().horizontalPolicy(), QSizePolicy::Expanding);
-            edit->setMaximumHeight(52);
+            // The boxes keep the height of one line of text; on a tall
+            // screen the room between the rows grows instead (the slot
+            // number, which may grow, sets how far), and the boxes stay
+            // in the middle of their row.
+            edit->setSizePolicy(edit->sizePolicy().horizontalPolicy(), QSizePolicy::Fixed);
+            boxHeight = edit->sizeHint().height();
             if (!c.wide) {
                 edit->setFixedWidth(64);
                 edit->setAlignment(Qt::AlignCenter);
@@ -120,6 +123,9 @@ QFrame* FormBuilder::slotGrid(const QString& panel, std::span<const SlotColumn> 
                     FormKit::pictureButton(frame, s(c.importStem) + n, s(c.importIcon), {}, 18),
                     slot, gridColumn++);
         }
+        number->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+        number->setMinimumHeight(boxHeight);
+        number->setMaximumHeight(boxHeight * 2);
         grid->setRowStretch(slot, 1);
     }
     // What the rows cannot take stays below them, never above the headings.

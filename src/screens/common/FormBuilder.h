@@ -57,7 +57,8 @@ class FormBuilder {
     QFrame* fieldGrid(const QString& panel, std::span<const FieldCell> cells,
                       const std::vector<int>& columnStretch = {}, bool growRows = false);
     // A panel of `rows` rows under the column headings, numbered at the
-    // left; extra height goes to the rows.
+    // left. The boxes keep one line's height; extra height goes between the
+    // rows, up to a row twice a box's height, and what is left below them.
     QFrame* slotGrid(const QString& panel, std::span<const SlotColumn> columns, int rows = kSlots);
 
     // Makes the box of `field` a date box (see DateBox): after a pick the

@@ -4,9 +4,14 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QIconEngine>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QPointer>
 #include <QScreen>
+
+#include <algorithm>
+#include <iterator>
 
 // The program's own icon drawings live in a resource file of this static
 // library, which the linker would otherwise leave out.
@@ -31,11 +36,87 @@ class PressOnEnter : public QObject {
 };
 } // namespace
 
+namespace {
+
+// The desktop's drawings of these are pale (grey outlines, a touch of
+// faint colour) and read as disabled: beside the others, and beside a
+// disabled button of their own, which differs from them by little. The
+// program's own coloured drawings take their place.
+const char* const kOwnDrawings[] = {
+    "contact-new",   "dialog-information",
+    "document-new",  "document-open",
+    "edit-clear",    "edit-copy",
+    "go-first",      "go-last",
+    "go-next",       "go-previous",
+    "help-contents", "mail-attachment",
+    "mail-send",     "x-office-spreadsheet",
+};
+
+// A theme icon drawn at exactly the size it is asked for. A theme holds
+// each picture at a few sizes only (24 and 48, say) and Qt hands back the
+// nearest smaller one unscaled, so a button asking for 32 would get 24 from
+// one picture and 32 from the next, and a caption under the picture would
+// sit lower under the larger. Here the smallest drawing at least as large
+// (or the largest there is) is scaled to the size asked.
+class ExactSize : public QIconEngine {
+  public:
+    explicit ExactSize(QIcon themed) : themed_(std::move(themed)) {}
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return drawn(size, mode, state);
+    }
+    // Asked in device pixels; QIcon sets the ratio on what comes back.
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal) override {
+        return drawn(size, mode, state);
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+        QPixmap pm = drawn(rect.size() * ratio, mode, state);
+        pm.setDevicePixelRatio(ratio);
+        painter->drawPixmap(rect, pm);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        return themed_.availableSizes(mode, state);
+    }
+    QString iconName() override { return themed_.name(); }
+    bool isNull() override { return themed_.isNull(); }
+    QString key() const override { return QStringLiteral("ExactSize"); }
+    QIconEngine* clone() const override { return new ExactSize(themed_); }
+
+  private:
+    QPixmap drawn(const QSize& size, QIcon::Mode mode, QIcon::State state) const {
+        if (size.isEmpty()) return {};
+        QSize source;
+        for (const QSize& s : themed_.availableSizes(QIcon::Normal, state)) {
+            const bool covers = s.width() >= size.width() && s.height() >= size.height();
+            const bool sourceCovers =
+                source.width() >= size.width() && source.height() >= size.height();
+            if (source.isEmpty() || (covers && (!sourceCovers || s.width() < source.width())) ||
+                (!covers && !sourceCovers && s.width() > source.width()))
+                source = s;
+        }
+        QPixmap pm = themed_.pixmap(source.isEmpty() ? size : source, 1.0, mode, state);
+        if (pm.size() != size) pm = pm.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        return pm;
+    }
+
+    QIcon themed_;
+};
+
+} // namespace
+
 QIcon icon(const QString& freedesktopName) {
     static const bool loaded = (initIconResources(), true);
     Q_UNUSED(loaded);
-    return QIcon::fromTheme(freedesktopName,
-                            QIcon(QStringLiteral(":/icons/%1.svg").arg(freedesktopName)));
+    const QIcon own(QStringLiteral(":/icons/%1.svg").arg(freedesktopName));
+    const bool ours =
+        std::any_of(std::begin(kOwnDrawings), std::end(kOwnDrawings),
+                    [&](const char* name) { return freedesktopName == QLatin1String(name); });
+    if (ours) return own;
+    const QIcon themed = QIcon::fromTheme(freedesktopName);
+    return themed.isNull() ? own : QIcon(new ExactSize(themed));
 }
 
 QLineEdit* edit(QWidget* parent, const QString& name, int maxLength) {

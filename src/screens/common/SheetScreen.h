@@ -1,6 +1,7 @@
 #pragma once
 // The screen every sheet is printed or previewed from: a small dialog that an
-// editor creates for one use, over itself. It holds its own copy of the sheet
+// editor creates for one use, over itself, showing a small picture of the
+// page with its name. It holds its own copy of the sheet
 // made from the design, so nothing of an earlier print survives. The action
 // button fills the sheet from the editor's "txt<Field>" controls as they are
 // on screen, saved or not, prints it or shows it in the preview window, and
@@ -11,6 +12,7 @@
 #include "reports/Sheet.h"
 
 #include <QDialog>
+#include <QImage>
 #include <QPointer>
 
 class SheetScreen : public QDialog {
@@ -36,7 +38,14 @@ class SheetScreen : public QDialog {
     void btnStampaClick();
     void btnAnnullaClick() { reject(); }
 
+    // The room the picture of the page has on the screen.
+    static constexpr QSize kThumbnail{240, 170};
+
   private:
+    // The picture of the page to print (imgStampa) with its name and paper
+    // below; a screen without an editor shows the picture of its action.
+    void showPage(const Look& look);
+
     QPointer<QWidget> editor_;
     report::SheetDesign design_;
     Output output_;
@@ -46,3 +55,6 @@ class SheetScreen : public QDialog {
 // The text of the editor's control "txt<field>", an edit box or an editable
 // drop-down. A field without its control is a programming error.
 QString editorFieldText(const QWidget* editor, const QString& field);
+
+// A small picture of a page, as large as fits `room`, with a grey edge.
+QImage pageThumbnail(const report::PreparedPage& page, const QSize& room);

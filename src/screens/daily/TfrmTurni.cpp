@@ -130,6 +130,7 @@ TfrmTurni::TfrmTurni(QWidget* parent) : RecordEditor(TRecordLayout::daily(), set
     opensScreen<TfrmAnteprimaTurno>(this, QStringLiteral("btnAnteprima"));
     opensScreen<TfrmExpTurni>(this, QStringLiteral("btnEsporta"));
     ShiftEditors::opensHours(this, QStringLiteral("turni"));
+    ShiftEditors::reserveWarningLine(*this);
 }
 
 QString TfrmTurni::archivePath() const {

@@ -12,6 +12,10 @@ namespace ShiftEditors {
 const EditorButton& hoursButton();
 // Wires btnOre to the hours list of the editor's year, opened with `tag`.
 void opensHours(RecordEditor* editor, const QString& tag);
+// Keeps the room of the warning line under the fields while it is empty
+// (two lines of it), so the slot rows never move when a warning comes or
+// goes.
+void reserveWarningLine(RecordEditor& editor);
 // After table `number` is saved: the first double booking it is part of,
 // within it or against another table of its days, on the warning line, or
 // an empty line. Reading the archive again may fail (it is then left

@@ -126,6 +126,7 @@ TfrmSettimanale::TfrmSettimanale(QWidget* parent)
     opensScreen<TfrmAnteprimaSet>(this, QStringLiteral("btnAnteprima"));
     opensScreen<TfrmTrovaOrari>(this, QStringLiteral("impNome"), QStringLiteral("settimanale"));
     ShiftEditors::opensHours(this, QStringLiteral("settimanale"));
+    ShiftEditors::reserveWarningLine(*this);
 }
 
 QString TfrmSettimanale::archivePath() const {
