@@ -406,4 +406,71 @@ TEST_F(Attachments, EnterInADescriptionAppliesAndCloses) {
     EXPECT_TRUE(fileChooser->titles.isEmpty());
 }
 
+// The system's chooser, as the user sees it: every file, those without a
+// dot too, under the caption "Tutti i file (*.*)"; kinds, sizes and dates in
+// Italian; columns wide enough for what they hold.
+TEST_F(Attachments, TheSystemChooserShowsEveryFileInItalian) {
+    Platform::install(std::unique_ptr<FileChooser>());
+    ASSERT_TRUE(write(own("senza_punto"), QByteArray(1536, 's')));
+    ASSERT_TRUE(write(own("orario.pdf"), "pdf"));
+    ASSERT_TRUE(QDir().mkdir(own("Contratti")));
+    {
+        QFile pdf(own("orario.pdf"));
+        ASSERT_TRUE(pdf.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(pdf.setFileTime(QDateTime(QDate(2024, 3, 5), QTime(9, 30)),
+                                    QFileDevice::FileModificationTime));
+    }
+    QString caption;
+    std::map<QString, QStringList> rows; // name -> the four columns
+    bool wideEnough = true;
+    auto look = [&] {
+        QFileDialog* dialog = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* d = qobject_cast<QFileDialog*>(w); d && d->isVisible()) dialog = d;
+        if (!dialog) return;
+        dialog->setDirectory(elsewhere.path());
+        auto* view = dialog->findChild<QTreeView*>("treeView");
+        QElapsedTimer waited;
+        waited.start();
+        while (view && view->model()->rowCount(view->rootIndex()) < 3 && waited.elapsed() < 5000)
+            QTest::qWait(20);
+        if (auto* filter = dialog->findChild<QComboBox*>("fileTypeCombo"))
+            caption = filter->currentText();
+        QTest::qWait(50); // the columns get their widths once the view is laid out
+        for (int row = 0; view && row < view->model()->rowCount(view->rootIndex()); ++row) {
+            QStringList columns;
+            for (int column = 0; column < 4; ++column) {
+                const QString text =
+                    view->model()->index(row, column, view->rootIndex()).data().toString();
+                columns << text;
+                const int needed = view->fontMetrics().horizontalAdvance(text);
+                if (view->header()->sectionSize(column) < needed) wideEnough = false;
+            }
+            rows[columns[0]] = columns;
+        }
+        // As the user types the name and presses Apri.
+        if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit"))
+            name->setText("senza_punto");
+        static_cast<QDialog*>(dialog)->accept();
+        if (dialog->isVisible()) dialog->reject();
+    };
+    QTimer::singleShot(0, look);
+    QTimer::singleShot(8000, look); // never stuck, whatever happened first
+    modal->scripts.push_back([&](QDialog& d) {
+        press(d, "btnSfoglia01");
+        press(d, "btnApplica");
+    });
+    click("TfrmTurni", "btnAllega");
+    EXPECT_EQ(control<QLabel>("TfrmTurni", "lblFile01")->text(), "senza_punto");
+    EXPECT_EQ(caption, "Tutti i file (*.*)");
+    ASSERT_EQ(rows.count("senza_punto"), 1u) << "a file without a dot is shown";
+    EXPECT_EQ(rows["senza_punto"][1], "1,50 KiB");
+    ASSERT_EQ(rows.count("Contratti"), 1u);
+    EXPECT_EQ(rows["Contratti"][2], "Cartella");
+    ASSERT_EQ(rows.count("orario.pdf"), 1u);
+    EXPECT_EQ(rows["orario.pdf"][3], "05/03/2024 09:30");
+    EXPECT_TRUE(wideEnough);
+    EXPECT_EQ(contents(stored("senza_punto")), QByteArray(1536, 's'));
+}
+
 } // namespace
