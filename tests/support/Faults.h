@@ -1,15 +1,24 @@
 #pragma once
 // Faults the tests put the program through: a user without the super-user's
 // rights (who would otherwise write through every permission bit), a disk
-// that fills up, and another copy of the program holding an archive's lock.
+// that fills up, a process killed in the middle of a write, a pipe that
+// would keep a reader waiting, and another copy of the program holding an
+// archive's lock.
 
+#include <QFile>
 #include <QString>
 
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
+#include <functional>
+#include <mutex>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 // Runs a block as the user "nobody". The real user id is switched too, since
@@ -59,6 +68,67 @@ class WriteLimit {
   private:
     rlimit saved_{};
     void (*previous_)(int) = nullptr;
+};
+
+// Runs `body` in a child process that dies, as under a kill -9, the moment
+// one of its files grows past `bytes`. True when the child died so; false
+// when it got through or ended otherwise.
+inline bool killedWhileWriting(rlim_t bytes, const std::function<void()>& body) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_DFL);
+        rlimit limit{};
+        ::getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        body();
+        ::_exit(0);
+    }
+    int status = 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child) return false;
+    return WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ;
+}
+
+// Keeps a test from waiting for ever on a pipe: once `seconds` have passed
+// it opens the pipe for writing whenever it can, which lets a reader blocked
+// on it go on (with nothing to read), and remembers that it had to.
+class PipeRelease {
+  public:
+    explicit PipeRelease(const QString& pipe, int seconds = 3)
+        : native_(QFile::encodeName(pipe)), thread_([this, seconds] { run(seconds); }) {}
+    ~PipeRelease() {
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            stop_ = true;
+        }
+        wake_.notify_all();
+        thread_.join();
+    }
+    PipeRelease(const PipeRelease&) = delete;
+    PipeRelease& operator=(const PipeRelease&) = delete;
+    // Whether something waited on the pipe until released.
+    bool released() const { return released_; }
+
+  private:
+    void run(int seconds) {
+        std::unique_lock<std::mutex> lock(mutex_);
+        if (wake_.wait_for(lock, std::chrono::seconds(seconds), [this] { return stop_; })) return;
+        while (!wake_.wait_for(lock, std::chrono::milliseconds(20), [this] { return stop_; })) {
+            // Succeeds only while someone has the pipe open for reading.
+            const int fd = ::open(native_.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+            if (fd >= 0) {
+                released_ = true;
+                ::close(fd);
+            }
+        }
+    }
+
+    QByteArray native_;
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    bool stop_ = false;
+    std::atomic<bool> released_{false};
+    std::thread thread_;
 };
 
 // Another process holding the whole-file lock of an archive, as another

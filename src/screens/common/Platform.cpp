@@ -3,8 +3,14 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QIdentityProxyModel>
 #include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
+#include <QTreeView>
 #include <QUrl>
 
 namespace {
@@ -33,11 +39,93 @@ class DesktopShell : public Shell {
     }
 };
 
+// The detail view of Qt's file dialog as the rest of the program speaks:
+// Qt leaves the kinds "Folder", "Shortcut" and so on untranslated and writes
+// sizes and dates in the system's locale; here they are Italian, with the
+// dates in the program's dd/mm/yyyy.
+class ItalianFileDetails : public QIdentityProxyModel {
+  public:
+    enum Column { Name, Size, Kind, Modified };
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (role != Qt::DisplayRole || !files || !index.isValid())
+            return QIdentityProxyModel::data(index, role);
+        const QModelIndex file = mapToSource(index);
+        switch (index.column()) {
+        case Size:
+            if (files->isDir(file)) break;
+            return QLocale().formattedDataSize(files->size(file));
+        case Kind: {
+            const QString kind = files->type(file);
+            for (const auto& [english, italian] : kKinds)
+                if (kind == QLatin1String(english)) return QString::fromUtf8(italian);
+            return kind;
+        }
+        case Modified:
+            return QLocale().toString(files->lastModified(file),
+                                      QStringLiteral("dd/MM/yyyy HH:mm"));
+        }
+        return QIdentityProxyModel::data(index, role);
+    }
+
+  private:
+    static constexpr std::pair<const char*, const char*> kKinds[] = {
+        {"Folder", "Cartella"},
+        {"Shortcut", "Collegamento"},
+        {"Drive", "Unità"},
+        {"Unknown", "Sconosciuto"},
+    };
+};
+
+// Qt's own dialog everywhere, so it looks and reads the same on every
+// desktop. Its one filter keeps the caption "Tutti i file (*.*)" and shows
+// every file, those without a dot in the name too: the caption's own
+// pattern is hidden and "*" is the one applied.
 class DialogFileChooser : public FileChooser {
   public:
     QString openFile(QWidget* parent, const QString& title) override {
-        return QFileDialog::getOpenFileName(parent, title, QString(),
-                                            QStringLiteral("Tutti i file (*.*)"));
+        QFileDialog dialog(parent, title);
+        dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setNameFilter(QStringLiteral("Tutti i file (*.*) (*)"));
+        dialog.setProxyModel(new ItalianFileDetails(&dialog));
+        dialog.setViewMode(QFileDialog::Detail);
+        fitToScreen(dialog);
+        if (dialog.exec() != QDialog::Accepted) return {};
+        return dialog.selectedFiles().value(0);
+    }
+
+  private:
+    // Room for long names beside the size, kind and date, each column wide
+    // enough for what it shows.
+    static void fitToScreen(QFileDialog& dialog) {
+        const QScreen* screen = dialog.screen();
+        const QSize room = screen ? screen->availableSize() : QSize(1366, 768);
+        dialog.resize(qMin(1100, room.width() * 7 / 10), qMin(700, room.height() * 3 / 4));
+        auto* view = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+        if (!view) return;
+        const QFontMetrics metrics = view->fontMetrics();
+        const int padding = metrics.horizontalAdvance(u'M') * 2;
+        using Column = ItalianFileDetails::Column;
+        const std::pair<Column, const char*> widest[] = {
+            {Column::Size, "1.023,9 KiB"},
+            {Column::Kind, "Documento di testo semplice"},
+            {Column::Modified, "00/00/0000 00:00"},
+        };
+        QHeaderView* header = view->header();
+        for (const auto& [column, sample] : widest)
+            header->resizeSection(column,
+                                  metrics.horizontalAdvance(QString::fromUtf8(sample)) + padding);
+        // The name takes the rest, once the view has its width.
+        QTimer::singleShot(0, view, [view, header] {
+            const int others = header->sectionSize(Column::Size) +
+                               header->sectionSize(Column::Kind) +
+                               header->sectionSize(Column::Modified);
+            header->resizeSection(Column::Name, qMax(header->sectionSize(Column::Name),
+                                                     view->viewport()->width() - others));
+        });
     }
 };
 

@@ -13,7 +13,10 @@ class TfrmAllegaCartella : public QDialog {
   public:
     explicit TfrmAllegaCartella(QWidget* parent = nullptr);
 
-    // Chooses a file for the slot (1 to 3) and copies it into the folder.
+    // Chooses a file for the slot (1 to 3) and copies it into the folder,
+    // never through a link there; a name the record cannot hold, a file
+    // that is not a regular one or a copy that fails is told, and the slot
+    // keeps its old name and its old file.
     void btnSfogliaClick(int slot);
     // Opens the slot's attached file with the desktop's program.
     void btnApriClick(int slot);
