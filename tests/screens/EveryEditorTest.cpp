@@ -17,12 +17,11 @@ struct EditorRow {
     const TRecordLayout& (*layout)();
     const char* archive; // file name in the program folder
     bool yearly;         // its path is written into lblFile by the year chooser
-    std::vector<std::pair<QString, QString>> mandatory;  // box -> a value that passes
-    QString firstWarning;                                // Salva on an empty screen
-    QString firstField;                                  // where a fresh screen starts
-    std::pair<QString, QString> freeFields;              // two boxes of plain text
-    bool duplicates = true;                              // has Duplica
-    std::vector<std::pair<QString, int>> ownLimits = {}; // box -> a limit not its field's
+    std::vector<std::pair<QString, QString>> mandatory; // box -> a value that passes
+    QString firstWarning;                               // Salva on an empty screen
+    QString firstField;                                 // where a fresh screen starts
+    std::pair<QString, QString> freeFields;             // two boxes of plain text
+    bool duplicates = true;                             // has Duplica
 };
 
 const EditorRow kEditors[] = {
@@ -58,8 +57,7 @@ const EditorRow kEditors[] = {
      "Attenzione: per salvare la scheda è necessario indicare il cognome del lavoratore.",
      "txtCognome",
      {"txtComuneRes", "txtNote"},
-     false,
-     {{"txtRata", 15}}},
+     false},
 };
 
 void PrintTo(const EditorRow& row, std::ostream* os) {
@@ -236,10 +234,7 @@ TEST_P(EveryEditor, EveryBoxHoldsAsManyCharactersAsItsField) {
             edit = list->lineEdit();
         if (!edit) continue;
         ++boxes;
-        int limit = f.capacity;
-        for (const auto& [box, own] : GetParam().ownLimits)
-            if (box == name) limit = own;
-        EXPECT_EQ(edit->maxLength(), limit) << f.name.toStdString();
+        EXPECT_EQ(edit->maxLength(), f.capacity) << f.name.toStdString();
     }
     // Every field but the six attachment fields has its box.
     EXPECT_EQ(boxes, static_cast<int>(layout().fields().size()) - 2 * kAttachments);
