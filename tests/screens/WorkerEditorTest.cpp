@@ -204,6 +204,36 @@ TEST_F(WorkerEditor, AnAmountIsNeverCutToFitItsBox) {
     EXPECT_EQ(saved.text(u"Rata"), "12345678901234567890,00");
 }
 
+// A window manager that keeps the focus to itself once a modal window has
+// gone: no window of the program is active any more.
+class ModalLeavingNoWindowActive : public ModalRunner {
+  public:
+    int exec(QDialog& dialog) override {
+        dialog.show();
+        QApplication::processEvents();
+        dialog.hide();
+        QApplication::setActiveWindow(nullptr);
+        return QDialog::Rejected;
+    }
+};
+
+TEST_F(WorkerEditor, AfterACheckTheFocusIsBackOnItsButtonAndTheKeysWork) {
+    Platform::install(std::make_unique<ModalLeavingNoWindowActive>());
+    box("txtCognome")->setText("Rossi");
+    box("txtNome")->setText("Mario");
+    for (const char* name : {"btnCodFisc", "btnIva", "btnIban", "btnCarta"}) {
+        auto* button = control<QToolButton>("TfrmIstruttori", name);
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key_Space);
+        QApplication::processEvents();
+        EXPECT_EQ(QApplication::activeWindow(), editor) << name;
+        EXPECT_EQ(QApplication::focusWidget(), button) << name;
+    }
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    QTest::keySequence(QApplication::focusWidget(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    EXPECT_EQ(messages->last(), EditorTexts::kAppended);
+}
+
 TEST_F(WorkerEditor, ProvinceDropDownsOfferTheCodesAndKeepWhatIsTyped) {
     QComboBox* list = province("txtProvRes");
     ASSERT_EQ(list->count(), 112);
