@@ -73,44 +73,53 @@ TEST_F(YearChooser, ClosingWithoutApriReturnsToTheStartMenu) {
     EXPECT_TRUE(screen("TfrmAvvio")->isVisible());
 }
 
-TEST(ScreenRegistry, CreatesScreensInTheirFixedOrder) {
+TEST(ScreenRegistry, CreatesScreensInTheirFixedOrderThenThoseAddedSince) {
     ScreenSet set;
     const QStringList order = set.order();
-    // Relative order of the screens that exist; later screens slot in between.
-    const QStringList expected = {"TfrmAvvio",
-                                  "TfrmCarta",
-                                  "TfrmCodFisc",
-                                  "TfrmIban",
-                                  "TfrmPartitaIva",
-                                  "TfrmIstruttori",
-                                  "TfrmTrovaIstruttori",
-                                  "TfrmDaRinnovare",
-                                  "TfrmExpIstruttori",
-                                  "TfrmStampaIstruttore",
-                                  "TfrmAnteprimaIstruttore",
-                                  "TfrmOrari",
-                                  "TfrmExpOrari",
-                                  "TfrmTrovaOrari",
-                                  "TfrmStampaOrario",
-                                  "TfrmMenuRegistro",
-                                  "TfrmTurni",
-                                  "TfrmCalendario",
-                                  "TfrmTrovaTurni",
-                                  "TfrmExpTurni",
-                                  "TfrmStampaTurno",
-                                  "TfrmSettimanale",
-                                  "TfrmTrovaSet",
-                                  "TfrmAnteprimaTurno"};
-    qsizetype at = -1;
-    for (const QString& name : expected) {
-        const qsizetype i = order.indexOf(name);
-        EXPECT_GT(i, at) << name.toStdString();
-        at = i;
-    }
+    const QStringList established = {"TfrmPassword",
+                                     "TfrmAvvio",
+                                     "TfrmCambiaPassword",
+                                     "TfrmCarta",
+                                     "TfrmCodFisc",
+                                     "TfrmGuida",
+                                     "TfrmIban",
+                                     "TfrmInfo",
+                                     "TfrmPartitaIva",
+                                     "TfrmSplash",
+                                     "TfrmIstruttori",
+                                     "TfrmAllegaCartella",
+                                     "TfrmTrovaIstruttori",
+                                     "TfrmDaRinnovare",
+                                     "TfrmExpIstruttori",
+                                     "TfrmStampaIstruttore",
+                                     "TfrmAnteprimaIstruttore",
+                                     "TfrmOrari",
+                                     "TfrmExpOrari",
+                                     "TfrmTrovaOrari",
+                                     "TfrmStampaOrario",
+                                     "TfrmMenuRegistro",
+                                     "TfrmTurni",
+                                     "TfrmCalendario",
+                                     "TfrmTrovaTurni",
+                                     "TfrmExpTurni",
+                                     "TfrmStampaTurno",
+                                     "TfrmSettimanale",
+                                     "TfrmStampaSet",
+                                     "TfrmAnteprimaSet",
+                                     "TfrmTrovaSet",
+                                     "TfrmAnteprimaTurno"};
+    ASSERT_EQ(established.size(), 32);
+    EXPECT_EQ(order.mid(0, 32), established);
+    // What the program gained since comes after, each screen once.
+    const QStringList added = order.mid(32);
+    EXPECT_TRUE(added.contains("TfrmOre"));
+    for (const QString& name : added)
+        EXPECT_EQ(order.count(name), 1) << name.toStdString();
     // Per-use screens are only created: nobody reaches them through that copy.
     for (const char* perUse :
          {"TfrmTrovaOrari", "TfrmTrovaTurni", "TfrmDaRinnovare", "TfrmStampaIstruttore",
-          "TfrmAnteprimaIstruttore", "TfrmStampaOrario", "TfrmTrovaSet", "TfrmCarta"})
+          "TfrmAnteprimaIstruttore", "TfrmStampaOrario", "TfrmTrovaSet", "TfrmCarta",
+          "TfrmAllegaCartella"})
         EXPECT_EQ(Screens::find(perUse), nullptr) << perUse;
 }
 
