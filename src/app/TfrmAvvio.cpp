@@ -134,6 +134,7 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent) {
         button->setAutoRaise(false);
         button->setStyleSheet(
             QStringLiteral("QToolButton { font-weight: bold; padding: 8px 16px; color: white;"
+                           " border: 3px solid transparent;"
                            " background: #2c5d9b; border-radius: 4px; }"
                            " QToolButton:disabled { background: #9aa9bb; }"
                            " QToolButton:focus { border: 3px solid #ffd84a; }"));
