@@ -7,6 +7,7 @@
 #include "TfrmPassword.h"
 #include "checks/ui/CheckDialogs.h"
 #include "screens/common/Screens.h"
+#include "screens/common/TfrmAllegaCartella.h"
 #include "screens/common/TfrmCalendario.h"
 #include "screens/daily/TfrmAnteprimaTurno.h"
 #include "screens/daily/TfrmExpTurni.h"
@@ -38,8 +39,8 @@ struct Entry {
     bool persistent; // reached through this instance; per-use screens are only created
 };
 
-// Screens in the order they are created; later screens join as they land.
-const std::vector<Entry>& registry() {
+// The program's screens in the order they have always been created in.
+const std::vector<Entry>& established() {
     static const std::vector<Entry> table = {
         {[] { return new TfrmPassword; }, true},             // the main window, shown first
         {[] { return new TfrmAvvio; }, true},                // the start menu
@@ -52,6 +53,7 @@ const std::vector<Entry>& registry() {
         {[] { return new TfrmPartitaIva; }, false},          //
         {[] { return new TfrmSplash; }, false},              // the about screen
         {[] { return new TfrmIstruttori; }, true},           // the worker registry
+        {[] { return new TfrmAllegaCartella; }, false},      // the attachments of a record
         {[] { return new TfrmTrovaIstruttori; }, false},     //
         {[] { return new TfrmDaRinnovare; }, false},         //
         {[] { return new TfrmExpIstruttori; }, false},       //
@@ -72,7 +74,15 @@ const std::vector<Entry>& registry() {
         {[] { return new TfrmAnteprimaSet; }, false},        //
         {[] { return new TfrmTrovaSet; }, false},            //
         {[] { return new TfrmAnteprimaTurno; }, false},      //
-        {[] { return new TfrmOre; }, false},                 // the hours of the shift workers
+    };
+    return table;
+}
+
+// Screens the program gained later, after all of those, in the order they
+// came; a new one goes at the end.
+const std::vector<Entry>& added() {
+    static const std::vector<Entry> table = {
+        {[] { return new TfrmOre; }, false}, // the hours of the shift workers
     };
     return table;
 }
@@ -80,10 +90,11 @@ const std::vector<Entry>& registry() {
 } // namespace
 
 ScreenSet::ScreenSet() {
-    for (const Entry& e : registry()) {
-        screens_.emplace_back(e.create());
-        if (e.persistent) Screens::add(screens_.back().get());
-    }
+    for (const auto* table : {&established(), &added()})
+        for (const Entry& e : *table) {
+            screens_.emplace_back(e.create());
+            if (e.persistent) Screens::add(screens_.back().get());
+        }
 }
 
 ScreenSet::~ScreenSet() {

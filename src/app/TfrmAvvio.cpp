@@ -36,24 +36,49 @@ class ClickableText : public QLabel {
     }
 };
 
+// While the tile's button has the focus, the whole tile (picture, caption
+// and description) is framed: the application is one stop for Tab.
+class TileFrame : public QObject {
+  public:
+    TileFrame(QFrame* tile, QWidget* button) : QObject(tile), tile_(tile) {
+        button->installEventFilter(this);
+        frame(false);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn) frame(true);
+        if (event->type() == QEvent::FocusOut) frame(false);
+        return false;
+    }
+
+  private:
+    void frame(bool focused) {
+        tile_->setStyleSheet(
+            QStringLiteral("QFrame#%1 { border: 3px solid %2; border-radius: 10px; %3 }")
+                .arg(tile_->objectName(),
+                     focused ? QStringLiteral("#ffd84a") : QStringLiteral("transparent"),
+                     focused ? QStringLiteral("background: rgba(255, 216, 74, 40);") : QString()));
+    }
+    QFrame* tile_;
+};
+
 struct Tile {
     const char* stem; // Orari, Calendario, Anagrafica
     const char* picture;
-    const char* buttonText;
+    const char* buttonText; // with its Alt letter
     const char* description;
     const QString* opens; // the screen the tile shows; nullptr while it is not built
 };
 
 const Tile kTiles[] = {
-    {"Orari", ":/tiles/orari.svg", "IMPOSTAZIONE ORARI",
+    {"Orari", ":/tiles/orari.svg", "&IMPOSTAZIONE ORARI",
      "Modelli di orario riutilizzabili: periodo di validità, sede, disposizioni e fino a "
      "dodici fasce orarie con le attività da svolgere.",
      &ScreenName::kOrari},
-    {"Calendario", ":/tiles/calendario.svg", "CALENDARIO TURNI",
+    {"Calendario", ":/tiles/calendario.svg", "&CALENDARIO TURNI",
      "Tabelle dei turni giornaliere e settimanali, archiviate per anno solare, con i turnisti "
      "di ogni fascia oraria.",
      &ScreenName::kMenuRegistro},
-    {"Anagrafica", ":/tiles/anagrafica.svg", "ANAGRAFICA LAVORATORI",
+    {"Anagrafica", ":/tiles/anagrafica.svg", "&ANAGRAFICA LAVORATORI",
      "Dati anagrafici, recapiti, dati di pagamento e contratti dei lavoratori, con i "
      "contratti in scadenza.",
      &ScreenName::kIstruttori},
@@ -94,19 +119,26 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent) {
     tiles->setSpacing(30);
     for (const Tile& t : kTiles) {
         const QString stem = s(t.stem);
-        auto* column = new QVBoxLayout;
+        auto* tile = new QFrame(this);
+        tile->setObjectName("shp" + stem);
+        auto* column = new QVBoxLayout(tile);
+        column->setContentsMargins(10, 10, 10, 10);
         column->setSpacing(8);
-        QToolButton* picture = FormKit::pictureButton(this, "img" + stem, {}, {}, 128);
+        QToolButton* picture = FormKit::pictureButton(tile, "img" + stem, {}, {}, 128);
         picture->setIcon(QIcon(s(t.picture)));
-        QToolButton* button = FormKit::pictureButton(this, "btn" + stem, {}, s(t.buttonText), 0);
+        // The caption's button is the tile's stop for Tab and its Alt letter;
+        // the picture reacts to the mouse only.
+        picture->setFocusPolicy(Qt::NoFocus);
+        QToolButton* button = FormKit::pictureButton(tile, "btn" + stem, {}, s(t.buttonText), 0);
         button->setToolButtonStyle(Qt::ToolButtonTextOnly);
         button->setAutoRaise(false);
         button->setStyleSheet(
             QStringLiteral("QToolButton { font-weight: bold; padding: 8px 16px; color: white;"
+                           " border: 3px solid transparent;"
                            " background: #2c5d9b; border-radius: 4px; }"
                            " QToolButton:disabled { background: #9aa9bb; }"
                            " QToolButton:focus { border: 3px solid #ffd84a; }"));
-        auto* info = new ClickableText("inf" + stem, s(t.description), this);
+        auto* info = new ClickableText("inf" + stem, s(t.description), tile);
         info->setFixedWidth(280);
         // Aligned items in a layout get no height-for-width; reserve the lines.
         info->setMinimumHeight(info->heightForWidth(280));
@@ -116,7 +148,8 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent) {
         column->addWidget(button, 0, Qt::AlignHCenter);
         column->addWidget(info, 0, Qt::AlignHCenter);
         column->addStretch();
-        tiles->addLayout(column);
+        new TileFrame(tile, button);
+        tiles->addWidget(tile);
         if (t.opens) {
             auto open = [this, to = *t.opens] { Screens::handOver(this, to); };
             connect(picture, &QToolButton::clicked, this, open);
@@ -134,7 +167,7 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent) {
         const char* caption;
     };
     const Corner corners[] = {
-        {"imgGuida", "help-contents", "Guida"},
+        {"imgGuida", "help-contents", "&Guida"},
         {"imgInfo", "dialog-information", "Informazioni"},
         {"imgCopyright", "help-about", "Velmora"},
     };

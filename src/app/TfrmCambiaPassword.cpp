@@ -12,6 +12,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -99,6 +100,11 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget* parent) : QWidget(parent) {
                                QStringLiteral("txtConferma")});
     FormKit::onClick(this, QStringLiteral("cmdOK"), [this] { cmdOKClick(); });
     FormKit::onClick(this, QStringLiteral("cmdEsci"), [this] { cmdEsciClick(); });
+    // Esc leaves, as it does every other screen that comes and goes over
+    // the one below.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WindowShortcut);
+    connect(escape, &QShortcut::activated, this, [this] { cmdEsciClick(); });
 
     centreOnScreen(this);
 }

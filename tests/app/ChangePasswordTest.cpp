@@ -252,17 +252,30 @@ TEST_F(ChangePassword, AFailedWriteKeepsThePreviousPassword) {
     }
 }
 
-TEST_F(ChangePassword, ChiudiReturnsToAnEmptyLogin) {
-    logIn("sbagliata"); // fills the login's scratch label
-    password()->setText("scritta");
-    fillChange("pergolatoverde", "", "");
-    on<QPushButton>(change, "cmdEsci")->click();
-    EXPECT_FALSE(change->isVisible());
-    EXPECT_TRUE(login->isVisible());
-    EXPECT_EQ(password()->text(), "");
-    EXPECT_EQ(on<QLabel>(login, "lblMemory")->text(), "");
-    EXPECT_EQ(login->focusWidget(), password());
-    EXPECT_EQ(messages->shown.size(), 1u); // only the wrong login
+TEST_F(ChangePassword, ChiudiOrEscReturnsToAnEmptyLogin) {
+    const std::pair<const char*, std::function<void()>> ways[] = {
+        {"Chiudi", [this] { on<QPushButton>(change, "cmdEsci")->click(); }},
+        {"Esc in a field",
+         [this] {
+             QApplication::setActiveWindow(change);
+             newField()->setFocus();
+             QTest::keyClick(newField(), Qt::Key_Escape);
+         }},
+    };
+    for (const auto& [way, leave] : ways) {
+        SCOPED_TRACE(way);
+        messages->shown.clear();
+        logIn("sbagliata"); // fills the login's scratch label
+        password()->setText("scritta");
+        fillChange("pergolatoverde", "", "");
+        leave();
+        EXPECT_FALSE(change->isVisible());
+        EXPECT_TRUE(login->isVisible());
+        EXPECT_EQ(password()->text(), "");
+        EXPECT_EQ(on<QLabel>(login, "lblMemory")->text(), "");
+        EXPECT_EQ(login->focusWidget(), password());
+        EXPECT_EQ(messages->shown.size(), 1u); // only the wrong login
+    }
 }
 
 TEST_F(ChangePassword, HighlightsFollowTheFocus) {

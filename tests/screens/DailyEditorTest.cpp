@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QCursor>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
@@ -220,6 +221,8 @@ TEST_F(DailyEditor, EnterWalksTheChainAndHighlightsFollowTheFocus) {
 
 TEST_F(DailyEditor, HintsFollowTheMouse) {
     QLabel* info = control<QLabel>("TfrmTurni", "panInfo");
+    // The pointer has moved since the editor opened.
+    QCursor::setPos(QCursor::pos() + QPoint(9, 9));
     const std::pair<const char*, const char*> table[] = {
         {"btnSalva", "Salva la scheda corrente in archivio."},
         {"cmdUltimo", "Visualizza l'ultima scheda in archivio."},

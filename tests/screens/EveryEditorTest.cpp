@@ -6,9 +6,13 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QCursor>
 #include <QDir>
+#include <QEnterEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QHoverEvent>
+#include <QMouseEvent>
 
 namespace {
 
@@ -17,12 +21,12 @@ struct EditorRow {
     const TRecordLayout& (*layout)();
     const char* archive; // file name in the program folder
     bool yearly;         // its path is written into lblFile by the year chooser
-    std::vector<std::pair<QString, QString>> mandatory;  // box -> a value that passes
-    QString firstWarning;                                // Salva on an empty screen
-    QString firstField;                                  // where a fresh screen starts
-    std::pair<QString, QString> freeFields;              // two boxes of plain text
-    bool duplicates = true;                              // has Duplica
-    std::vector<std::pair<QString, int>> ownLimits = {}; // box -> a limit not its field's
+    std::vector<std::pair<QString, QString>> mandatory; // box -> a value that passes
+    QString firstWarning;                               // Salva on an empty screen
+    QString firstField;                                 // where a fresh screen starts
+    std::pair<QString, QString> freeFields;             // two boxes of plain text
+    bool duplicates = true;                             // has Duplica
+    QString readyText = EditorTexts::kReady;            // panInfo's first text
 };
 
 const EditorRow kEditors[] = {
@@ -59,7 +63,7 @@ const EditorRow kEditors[] = {
      "txtCognome",
      {"txtComuneRes", "txtNote"},
      false,
-     {{"txtRata", 15}}},
+     "Pronto per salvare una nuova scheda..."},
 };
 
 void PrintTo(const EditorRow& row, std::ostream* os) {
@@ -254,13 +258,47 @@ TEST_P(EveryEditor, EveryBoxHoldsAsManyCharactersAsItsField) {
             edit = list->lineEdit();
         if (!edit) continue;
         ++boxes;
-        int limit = f.capacity;
-        for (const auto& [box, own] : GetParam().ownLimits)
-            if (box == name) limit = own;
-        EXPECT_EQ(edit->maxLength(), limit) << f.name.toStdString();
+        EXPECT_EQ(edit->maxLength(), f.capacity) << f.name.toStdString();
     }
     // Every field but the six attachment fields has its box.
     EXPECT_EQ(boxes, static_cast<int>(layout().fields().size()) - 2 * kAttachments);
+}
+
+TEST_P(EveryEditor, TheReadyTextStaysUntilThePointerMoves) {
+    QLabel* info = label("panInfo");
+    auto* save = control<QWidget>(GetParam().screen, editor->button("btnSalva"));
+    auto* fields = control<QWidget>(GetParam().screen, "shpCampi");
+    editor->hide();
+    // The pointer rests on Salva while the editor opens under it.
+    const QPoint resting = save->mapToGlobal(save->rect().center());
+    QCursor::setPos(resting);
+    QApplication::processEvents();
+    info->setText(GetParam().readyText);
+    editor->show();
+    QApplication::setActiveWindow(editor);
+    QApplication::processEvents();
+    auto enter = [](QWidget* w, QPoint global) {
+        QEnterEvent e(w->mapFromGlobal(global), w->mapFromGlobal(global), global);
+        QApplication::sendEvent(w, &e);
+    };
+    auto move = [](QWidget* w, QPoint global) {
+        QMouseEvent e(QEvent::MouseMove, w->mapFromGlobal(global), global, Qt::NoButton,
+                      Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &e);
+    };
+    enter(save, resting);
+    move(fields, resting);
+    EXPECT_EQ(info->text(), GetParam().readyText);
+
+    // Once it moves, the line follows it: on Salva, then over the fields.
+    const QPoint moved = resting + QPoint(3, 0);
+    QCursor::setPos(moved);
+    QHoverEvent hover(QEvent::HoverMove, save->mapFromGlobal(moved), save->mapFromGlobal(moved),
+                      save->mapFromGlobal(resting));
+    QApplication::sendEvent(save, &hover);
+    EXPECT_EQ(info->text(), "Salva la scheda corrente in archivio.");
+    move(fields, moved);
+    EXPECT_EQ(info->text(), "");
 }
 
 TEST_P(EveryEditor, ClosingReturnsToTheStartMenu) {

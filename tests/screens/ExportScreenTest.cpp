@@ -5,6 +5,7 @@
 #include "domain/SpreadsheetExport.h"
 #include "support/Faults.h"
 
+#include <QCursor>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QMouseEvent>
@@ -125,6 +126,8 @@ TEST_F(ExportScreens, HintsOfTheButtons) {
     };
     open(kKinds[0], [&](QDialog& d) {
         auto* line = FormKit::child<QLabel>(&d, "panInfo");
+        // The pointer has moved since the screen opened.
+        QCursor::setPos(QCursor::pos() + QPoint(9, 9));
         for (const auto& [button, hint] : hints) {
             QEvent enter(QEvent::Enter);
             QApplication::sendEvent(FormKit::child<QWidget>(&d, button), &enter);

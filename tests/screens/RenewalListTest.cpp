@@ -83,7 +83,8 @@ TEST_F(RenewalList, ListsTheDueWorkersAtOnceWithoutFiltersOrCount) {
                           "elenco da cercare e premere il pulsante Trova."},
             {"lblRigo02", "Per spostarsi sulla voce successiva contenente la stessa chiave di "
                           "ricerca, fare di nuovo clic su Trova."},
-            {"lblRigo03", "Per richiamare i dati di una scheda, selezionarla con un doppio clic."},
+            {"lblRigo03", "Per richiamare i dati di una scheda, selezionarla con un doppio clic o "
+                          "con il tasto Invio."},
         };
         for (const auto& [name, text] : texts)
             EXPECT_EQ(d.findChild<QLabel*>(name)->text(), QString::fromUtf8(text)) << name;

@@ -154,11 +154,12 @@ TEST_P(SearchScreens, ShowsItsTextsAndOpensOnTheFilters) {
                       "cercare e premere il pulsante Trova."},
         {"lblRigo02", "Per spostarsi sulla voce successiva contenente la stessa chiave di "
                       "ricerca, fare di nuovo clic su Trova."},
-        {"lblRigo03", "Per richiamare i dati di una scheda, selezionarla con un doppio clic."},
+        {"lblRigo03", "Per richiamare i dati di una scheda, selezionarla con un doppio clic o "
+                      "con il tasto Invio."},
     };
     for (const auto& [name, text] : texts)
         EXPECT_EQ(on<QLabel>(name)->text(), QString::fromUtf8(text)) << name;
-    const std::pair<const char*, const char*> buttons[] = {{"btnCerca", "Cerca"},
+    const std::pair<const char*, const char*> buttons[] = {{"btnCerca", "&Cerca"},
                                                            {"btnAnnulla", "Chiudi"},
                                                            {"btnTrova", "Trova"},
                                                            {"btnStampa", "Stampa"},
@@ -352,15 +353,40 @@ TEST_P(SearchScreens, EnterWalksTheFiltersAndTheButtonsAnswerTheKeyboard) {
     }
     EXPECT_TRUE(on<QWidget>("panContainer")->isHidden()) << "Enter in a box is not Cerca";
 
-    on<QPushButton>("btnCerca")->setFocus();
-    QTest::keyClick(on<QPushButton>("btnCerca"), Qt::Key_Return);
-    ASSERT_FALSE(on<QWidget>("panContainer")->isHidden());
+    // Alt+C searches from wherever the focus is (the button shows itself
+    // pressed for a moment first).
+    QTest::keyClick(box(fields[2]), Qt::Key_C, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !on<QWidget>("panContainer")->isHidden(); }));
     on("txtTrova")->setText("alfa");
     QTest::keyClick(on("txtTrova"), Qt::Key_Return);
     EXPECT_TRUE(on<QPushButton>("btnTrova")->hasFocus());
     QTest::keyClick(on<QPushButton>("btnTrova"), Qt::Key_Space);
     EXPECT_EQ(list()->currentRow(), 0);
     QTest::keyClick(on<QPushButton>("btnTrova"), Qt::Key_Escape);
+    EXPECT_FALSE(search->isVisible());
+}
+
+TEST_P(SearchScreens, AfterCercaTheFirstLineIsChosenSoEnterCallsItBack) {
+    const SearchRow& row = GetParam();
+    seed({{{"Nome", "Gamma"}}, alfa("prima"), {{"Nome", "Beta"}}});
+    QObject owner;
+    Delivered delivered;
+    Routes::addRecordReceiver(row.screen, row.tag, &owner,
+                              [&](const TRecord& record, qint64 number) {
+                                  delivered.emplace_back(record.text(u"Disposizioni"), number);
+                              });
+    on<QLabel>("lblMemory")->setText(row.tag);
+    showSearch();
+    on<QPushButton>("btnCerca")->click();
+    ASSERT_EQ(lines().size(), 3);
+    ASSERT_EQ(list()->currentRow(), 0);
+    EXPECT_TRUE(list()->currentItem()->isSelected());
+    // From the keyword box, one step back is the list.
+    EXPECT_TRUE(on("txtTrova")->hasFocus());
+    QTest::keyClick(on("txtTrova"), Qt::Key_Backtab, Qt::ShiftModifier);
+    ASSERT_TRUE(list()->hasFocus());
+    QTest::keyClick(list(), Qt::Key_Return);
+    EXPECT_EQ(delivered, Delivered({{"prima", 2}}));
     EXPECT_FALSE(search->isVisible());
 }
 
@@ -389,7 +415,7 @@ TEST_F(KeywordJump, TheSameKeywordMovesOnAndWrapsANewOneStartsAtTheTop) {
                    {{"Nome", "Bruno"}, {"Annotazioni", "verdi"}}});
     search.btnCercaClick();
     ASSERT_EQ(list()->count(), 4); // Anna, Bruno, Carla, Dario
-    EXPECT_EQ(list()->currentRow(), -1);
+    EXPECT_EQ(list()->currentRow(), 0);
     const std::pair<const char*, int> steps[] = {
         {"ROSSI", 0},                  // a new keyword tests the first line itself
         {"ROSSI", 2},    {"ROSSI", 0}, // the same moves on and wraps

@@ -160,6 +160,80 @@ TEST_F(WorkerEditor, EachBoxTakesWhatItsRuleLetsThrough) {
     }
 }
 
+TEST_F(WorkerEditor, AnAmountIsNeverCutToFitItsBox) {
+    const struct {
+        const char* box;
+        const char* before; // what the box holds when the user enters it
+        const char* typed;
+        const char* shown;
+        const char* refused; // the amount as it would be written, if refused
+    } cases[] = {
+        {"txtTotale", "0,00", "123456789012", "123456789012,00", nullptr},
+        {"txtTotale", "12,50", "1234567890123", "12,50", "1234567890123,00"},
+        {"txtRata", "0,00", "12345678901234567890", "12345678901234567890,00", nullptr},
+    };
+    for (const auto& c : cases) {
+        messages->shown.clear();
+        QLineEdit* b = box(c.box);
+        b->setText(c.before);
+        b->setFocus();
+        b->selectAll();
+        QTest::keyClicks(b, c.typed);
+        box("txtFrazionamento")->setFocus();
+        EXPECT_EQ(b->text(), c.shown) << c.typed;
+        if (!c.refused) {
+            EXPECT_TRUE(messages->shown.empty()) << c.typed;
+            continue;
+        }
+        ASSERT_EQ(messages->shown.size(), 1u) << c.typed;
+        EXPECT_EQ(messages->shown[0].kind, Messages::Kind::Warning);
+        EXPECT_EQ(messages->shown[0].text,
+                  QStringLiteral("Attenzione: l'importo indicato (%1) supera i 15 caratteri "
+                                 "disponibili.\n\r\n\rPer poter salvare la scheda è necessario "
+                                 "indicare un importo più breve.")
+                      .arg(c.refused));
+    }
+
+    // What Salva writes is what the boxes show, in full.
+    box("txtCognome")->setText("Rossi");
+    box("txtNome")->setText("Mario");
+    editor->btnSalvaClick();
+    TRecord saved(TRecordLayout::workers());
+    saved.assign(archive_files::readBytes(path("Dipendenti.pro")).constData());
+    EXPECT_EQ(saved.text(u"Totale"), "12,50");
+    EXPECT_EQ(saved.text(u"Rata"), "12345678901234567890,00");
+}
+
+// A window manager that keeps the focus to itself once a modal window has
+// gone: no window of the program is active any more.
+class ModalLeavingNoWindowActive : public ModalRunner {
+  public:
+    int exec(QDialog& dialog) override {
+        dialog.show();
+        QApplication::processEvents();
+        dialog.hide();
+        QApplication::setActiveWindow(nullptr);
+        return QDialog::Rejected;
+    }
+};
+
+TEST_F(WorkerEditor, AfterACheckTheFocusIsBackOnItsButtonAndTheKeysWork) {
+    Platform::install(std::make_unique<ModalLeavingNoWindowActive>());
+    box("txtCognome")->setText("Rossi");
+    box("txtNome")->setText("Mario");
+    for (const char* name : {"btnCodFisc", "btnIva", "btnIban", "btnCarta"}) {
+        auto* button = control<QToolButton>("TfrmIstruttori", name);
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key_Space);
+        QApplication::processEvents();
+        EXPECT_EQ(QApplication::activeWindow(), editor) << name;
+        EXPECT_EQ(QApplication::focusWidget(), button) << name;
+    }
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    QTest::keySequence(QApplication::focusWidget(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    EXPECT_EQ(messages->last(), EditorTexts::kAppended);
+}
+
 TEST_F(WorkerEditor, ProvinceDropDownsOfferTheCodesAndKeepWhatIsTyped) {
     QComboBox* list = province("txtProvRes");
     ASSERT_EQ(list->count(), 112);

@@ -73,44 +73,53 @@ TEST_F(YearChooser, ClosingWithoutApriReturnsToTheStartMenu) {
     EXPECT_TRUE(screen("TfrmAvvio")->isVisible());
 }
 
-TEST(ScreenRegistry, CreatesScreensInTheirFixedOrder) {
+TEST(ScreenRegistry, CreatesScreensInTheirFixedOrderThenThoseAddedSince) {
     ScreenSet set;
     const QStringList order = set.order();
-    // Relative order of the screens that exist; later screens slot in between.
-    const QStringList expected = {"TfrmAvvio",
-                                  "TfrmCarta",
-                                  "TfrmCodFisc",
-                                  "TfrmIban",
-                                  "TfrmPartitaIva",
-                                  "TfrmIstruttori",
-                                  "TfrmTrovaIstruttori",
-                                  "TfrmDaRinnovare",
-                                  "TfrmExpIstruttori",
-                                  "TfrmStampaIstruttore",
-                                  "TfrmAnteprimaIstruttore",
-                                  "TfrmOrari",
-                                  "TfrmExpOrari",
-                                  "TfrmTrovaOrari",
-                                  "TfrmStampaOrario",
-                                  "TfrmMenuRegistro",
-                                  "TfrmTurni",
-                                  "TfrmCalendario",
-                                  "TfrmTrovaTurni",
-                                  "TfrmExpTurni",
-                                  "TfrmStampaTurno",
-                                  "TfrmSettimanale",
-                                  "TfrmTrovaSet",
-                                  "TfrmAnteprimaTurno"};
-    qsizetype at = -1;
-    for (const QString& name : expected) {
-        const qsizetype i = order.indexOf(name);
-        EXPECT_GT(i, at) << name.toStdString();
-        at = i;
-    }
+    const QStringList established = {"TfrmPassword",
+                                     "TfrmAvvio",
+                                     "TfrmCambiaPassword",
+                                     "TfrmCarta",
+                                     "TfrmCodFisc",
+                                     "TfrmGuida",
+                                     "TfrmIban",
+                                     "TfrmInfo",
+                                     "TfrmPartitaIva",
+                                     "TfrmSplash",
+                                     "TfrmIstruttori",
+                                     "TfrmAllegaCartella",
+                                     "TfrmTrovaIstruttori",
+                                     "TfrmDaRinnovare",
+                                     "TfrmExpIstruttori",
+                                     "TfrmStampaIstruttore",
+                                     "TfrmAnteprimaIstruttore",
+                                     "TfrmOrari",
+                                     "TfrmExpOrari",
+                                     "TfrmTrovaOrari",
+                                     "TfrmStampaOrario",
+                                     "TfrmMenuRegistro",
+                                     "TfrmTurni",
+                                     "TfrmCalendario",
+                                     "TfrmTrovaTurni",
+                                     "TfrmExpTurni",
+                                     "TfrmStampaTurno",
+                                     "TfrmSettimanale",
+                                     "TfrmStampaSet",
+                                     "TfrmAnteprimaSet",
+                                     "TfrmTrovaSet",
+                                     "TfrmAnteprimaTurno"};
+    ASSERT_EQ(established.size(), 32);
+    EXPECT_EQ(order.mid(0, 32), established);
+    // What the program gained since comes after, each screen once.
+    const QStringList added = order.mid(32);
+    EXPECT_TRUE(added.contains("TfrmOre"));
+    for (const QString& name : added)
+        EXPECT_EQ(order.count(name), 1) << name.toStdString();
     // Per-use screens are only created: nobody reaches them through that copy.
     for (const char* perUse :
          {"TfrmTrovaOrari", "TfrmTrovaTurni", "TfrmDaRinnovare", "TfrmStampaIstruttore",
-          "TfrmAnteprimaIstruttore", "TfrmStampaOrario", "TfrmTrovaSet", "TfrmCarta"})
+          "TfrmAnteprimaIstruttore", "TfrmStampaOrario", "TfrmTrovaSet", "TfrmCarta",
+          "TfrmAllegaCartella"})
         EXPECT_EQ(Screens::find(perUse), nullptr) << perUse;
 }
 
@@ -118,7 +127,7 @@ class StartMenu : public ScreenTest {};
 
 TEST_F(StartMenu, TilesTakeTheFocusAndOpenOnEnterOrSpace) {
     for (auto [tile, key] :
-         {std::pair{"btnCalendario", Qt::Key_Return}, std::pair{"imgCalendario", Qt::Key_Space},
+         {std::pair{"btnCalendario", Qt::Key_Return}, std::pair{"btnCalendario", Qt::Key_Space},
           std::pair{"btnCalendario", Qt::Key_Enter}}) {
         QWidget* menu = screen("TfrmAvvio");
         menu->show();
@@ -129,6 +138,47 @@ TEST_F(StartMenu, TilesTakeTheFocusAndOpenOnEnterOrSpace) {
         QTest::keyClick(button, key);
         EXPECT_TRUE(screen("TfrmMenuRegistro")->isVisible()) << tile;
         EXPECT_FALSE(menu->isVisible()) << tile;
+    }
+}
+
+TEST_F(StartMenu, EachApplicationIsOneTabStopFramedWholeAndHasItsAltLetter) {
+    QWidget* menu = screen("TfrmAvvio");
+    menu->show();
+    QApplication::setActiveWindow(menu);
+    control<QWidget>("TfrmAvvio", "btnOrari")->setFocus();
+    QStringList stops;
+    for (int i = 0; i < 8; ++i) {
+        stops << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(stops, QStringList({"btnOrari", "btnCalendario", "btnAnagrafica", "imgGuida",
+                                  "imgInfo", "imgCopyright", "imgSito", "imgEsci"}));
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "btnOrari") << "round again";
+
+    // The frame of the tile whose caption has the focus takes in its picture.
+    control<QWidget>("TfrmAvvio", "btnCalendario")->setFocus();
+    for (const char* tile : {"Orari", "Calendario", "Anagrafica"}) {
+        auto* frame = control<QFrame>("TfrmAvvio", QStringLiteral("shp") + tile);
+        EXPECT_EQ(control<QWidget>("TfrmAvvio", QStringLiteral("img") + tile)->parentWidget(),
+                  frame);
+        EXPECT_EQ(frame->styleSheet().contains("#ffd84a"), tile == std::string("Calendario"))
+            << tile;
+    }
+
+    const struct {
+        Qt::Key letter;
+        const char* opens;
+    } letters[] = {
+        {Qt::Key_I, "TfrmOrari"}, {Qt::Key_C, "TfrmMenuRegistro"}, {Qt::Key_A, "TfrmIstruttori"}};
+    for (const auto& l : letters) {
+        menu->show();
+        QApplication::setActiveWindow(menu);
+        control<QWidget>("TfrmAvvio", "imgEsci")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), l.letter, Qt::AltModifier);
+        // A button pressed by its letter shows itself pressed for a moment.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return screen(l.opens)->isVisible(); })) << l.opens;
+        EXPECT_FALSE(menu->isVisible()) << l.opens;
+        screen(l.opens)->hide();
     }
 }
 

@@ -1,5 +1,6 @@
 #include "FormKit.h"
 
+#include <QCursor>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -242,30 +243,65 @@ class EnterChain : public QObject {
     QPointer<QWidget> next_;
 };
 
+// A form that opens under a resting pointer is told that the pointer entered
+// the element there (and may be sent a move) although the user did nothing;
+// its hint line keeps what it says until the pointer really moves away from
+// where it was when the form showed.
+class PointerSinceShow : public QObject {
+  public:
+    explicit PointerSinceShow(QWidget* form) : QObject(form) { form->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            restingAt_ = QCursor::pos();
+            resting_ = true;
+        }
+        return false;
+    }
+    // False while the pointer is still where it rested when the form showed.
+    bool hasMoved() {
+        if (resting_ && QCursor::pos() == restingAt_) return false;
+        resting_ = false;
+        return true;
+    }
+
+  private:
+    QPoint restingAt_;
+    bool resting_ = false;
+};
+
 class HintLine : public QObject {
   public:
-    HintLine(QObject* parent, QLabel* line, QString hint)
-        : QObject(parent), line_(line), hint_(std::move(hint)) {}
+    HintLine(QObject* parent, QLabel* line, QString hint, PointerSinceShow* pointer)
+        : QObject(parent), line_(line), hint_(std::move(hint)), pointer_(pointer) {}
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Enter) line_->setText(hint_);
+        // A move over the element counts too: the pointer may have come to
+        // rest on it as the form opened.
+        if ((event->type() == QEvent::Enter || event->type() == QEvent::HoverMove) &&
+            pointer_->hasMoved())
+            line_->setText(hint_);
         return false;
     }
 
   private:
     QLabel* line_;
     QString hint_;
+    PointerSinceShow* pointer_;
 };
 
 class Background : public QObject {
   public:
-    Background(QObject* parent, QLabel* line) : QObject(parent), line_(line) {}
+    Background(QObject* parent, QLabel* line, PointerSinceShow* pointer)
+        : QObject(parent), line_(line), pointer_(pointer) {}
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) line_->clear();
+        if ((event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) &&
+            pointer_->hasMoved())
+            line_->clear();
         return false;
     }
 
   private:
     QLabel* line_;
+    PointerSinceShow* pointer_;
 };
 
 } // namespace
@@ -309,16 +345,18 @@ void enterMoves(QWidget* form, const QString& from, const QString& to) {
 
 void hints(QWidget* form, QLabel* line, const std::vector<std::pair<QString, QString>>& table,
            const QStringList& backgrounds) {
+    auto* pointer = new PointerSinceShow(form);
     for (const auto& [name, hint] : table) {
         QWidget* w = child<QWidget>(form, name);
-        w->installEventFilter(new HintLine(w, line, hint));
+        w->setAttribute(Qt::WA_Hover);
+        w->installEventFilter(new HintLine(w, line, hint, pointer));
     }
     form->setMouseTracking(true);
-    form->installEventFilter(new Background(form, line));
+    form->installEventFilter(new Background(form, line, pointer));
     for (const QString& name : backgrounds) {
         QWidget* w = child<QWidget>(form, name);
         w->setMouseTracking(true);
-        w->installEventFilter(new Background(w, line));
+        w->installEventFilter(new Background(w, line, pointer));
     }
 }
 

@@ -59,7 +59,8 @@ void enterChain(QWidget* form, const QStringList& order);
 void enterMoves(QWidget* form, const QString& from, const QString& to);
 
 // Moving the mouse over each named element writes its hint into `line`;
-// moving over `form` itself or one of `backgrounds` empties it.
+// moving over `form` itself or one of `backgrounds` empties it. A form shown
+// under a resting pointer keeps the line's text until the pointer moves.
 void hints(QWidget* form, QLabel* line, const std::vector<std::pair<QString, QString>>& table,
            const QStringList& backgrounds);
 

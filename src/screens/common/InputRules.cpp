@@ -1,9 +1,10 @@
 #include "InputRules.h"
 
+#include "Platform.h"
 #include "archive/Text.h"
 #include "domain/WorkerRules.h"
 
-#include <QEvent>
+#include <QFocusEvent>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 
@@ -21,17 +22,38 @@ void rewriteWhileTyping(QLineEdit* box, QString (*rewrite)(const QString&)) {
     });
 }
 
+// Rewrites an amount as a proper one when the user moves on from its box.
+// An amount that would no longer fit its field once written out is refused
+// rather than shortened: the box goes back to what it held before and the
+// user is told why.
 class NormaliseOnLeaving : public QObject {
   public:
     explicit NormaliseOnLeaving(QLineEdit* box) : QObject(box), box_(box) {}
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::FocusOut)
-            box_->setText(worker::normalisedAmount(box_->text()));
+        if (event->type() == QEvent::FocusIn) before_ = box_->text();
+        if (event->type() != QEvent::FocusOut) return false;
+        // Another window or a menu taking the focus is not leaving the box.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return false;
+        if (const auto amount = worker::amountForField(box_->text(), box_->maxLength())) {
+            box_->setText(*amount);
+            return false;
+        }
+        const QString refused = worker::normalisedAmount(box_->text());
+        box_->setText(before_);
+        Platform::messages().warning(
+            box_->window(),
+            QStringLiteral("Attenzione: l'importo indicato (%1) supera i %2 caratteri "
+                           "disponibili.\n\r\n\rPer poter salvare la scheda è necessario "
+                           "indicare un importo più breve.")
+                .arg(refused)
+                .arg(box_->maxLength()));
         return false;
     }
 
   private:
     QLineEdit* box_;
+    QString before_;
 };
 
 void only(QLineEdit* box, const char* pattern) {

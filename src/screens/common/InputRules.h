@@ -2,7 +2,8 @@
 // What a box lets the user type, shared by every screen: codes kept in
 // upper case without outer blanks while they are typed, addresses without
 // outer blanks, numbers of digits only, amounts of digits and a comma
-// (rewritten as a proper amount when the user leaves the box).
+// (rewritten as a proper amount when the user leaves the box, and refused
+// when the amount so written no longer fits the box).
 
 #include <QLineEdit>
 

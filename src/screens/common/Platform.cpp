@@ -1,5 +1,6 @@
 #include "Platform.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
@@ -18,6 +19,7 @@ namespace {
 class QtMessages : public Messages {
   public:
     bool show(QWidget* parent, Kind kind, const QString& text) override {
+        const FocusReturn focusBack;
         QMessageBox box(parent);
         prepareMessageBox(box, kind, text);
         return box.exec() != QMessageBox::No;
@@ -202,7 +204,22 @@ void Platform::install(std::unique_ptr<FileChooser> c) {
     replace<FileChooser, DialogFileChooser>(std::move(c));
 }
 
+FocusReturn::FocusReturn() : opener_(QApplication::focusWidget()) {}
+
+FocusReturn::~FocusReturn() {
+    if (!opener_ || !opener_->isVisible()) return;
+    QWidget* window = opener_->window();
+    // What the screen delivered may have moved the focus on in the window
+    // below (a picked date moves to the next field); otherwise it is still
+    // on the opener.
+    QWidget* target = window->focusWidget();
+    if (!target || !target->isVisible() || !target->isEnabled()) target = opener_;
+    window->activateWindow();
+    if (target->isEnabled()) target->setFocus(Qt::OtherFocusReason);
+}
+
 int showModal(QDialog& dialog) {
+    const FocusReturn focusBack;
     return Platform::modal().exec(dialog);
 }
 

@@ -3,7 +3,9 @@
 // shell's "open", the file chooser and modal screens. Production implementations talk to Qt;
 // tests install recording ones and drive modal screens synchronously.
 
+#include <QPointer>
 #include <QString>
+#include <QWidget>
 
 #include <functional>
 #include <memory>
@@ -68,7 +70,23 @@ void install(std::unique_ptr<ModalRunner> modal);
 void install(std::unique_ptr<FileChooser> chooser);
 } // namespace Platform
 
-// Shows a per-use modal screen through the modal seam.
+// While it lives, a modal window is up; when it goes, the control that had
+// the focus before gets it back, in its window made active again. Some
+// window managers leave the focus nowhere once a modal window closes, and
+// the keys of the window below (Ctrl+S) would then reach nothing.
+class FocusReturn {
+  public:
+    FocusReturn();
+    ~FocusReturn();
+    FocusReturn(const FocusReturn&) = delete;
+    FocusReturn& operator=(const FocusReturn&) = delete;
+
+  private:
+    QPointer<QWidget> opener_;
+};
+
+// Shows a per-use modal screen through the modal seam; the focus goes back
+// to the control that opened it.
 int showModal(QDialog& dialog);
 // Writes the routing tag into the screen's lblMemory, then shows it; true
 // when the screen ended accepted (it delivered something).

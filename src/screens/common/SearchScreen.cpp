@@ -40,7 +40,8 @@ const char* const kResultHelp[][2] = {
                   "cercare e premere il pulsante Trova."},
     {"lblRigo02", "Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, "
                   "fare di nuovo clic su Trova."},
-    {"lblRigo03", "Per richiamare i dati di una scheda, selezionarla con un doppio clic."},
+    {"lblRigo03", "Per richiamare i dati di una scheda, selezionarla con un doppio clic o con "
+                  "il tasto Invio."},
 };
 
 QString text(const char* utf8) {
@@ -171,7 +172,7 @@ QWidget* SearchScreen::buildFilterPanel() {
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(lblAttendere_);
     buttons->addStretch();
-    buttons->addWidget(button(panAvvio_, "btnCerca", "Cerca", "edit-find"));
+    buttons->addWidget(button(panAvvio_, "btnCerca", "&Cerca", "edit-find"));
     buttons->addWidget(button(panAvvio_, "btnAnnulla", "Chiudi", "application-exit"));
     layout->addLayout(buttons);
     return panAvvio_;
@@ -311,6 +312,8 @@ void SearchScreen::showLines(const std::vector<FoundLine>& found) {
     for (const FoundLine& l : found)
         lines << l.text;
     ResultList::fill(lstRecords_, lines);
+    // The first line is chosen already, so Enter in the list calls it back.
+    if (!lines.isEmpty()) lstRecords_->setCurrentRow(0);
     if (lblTrovate_) lblTrovate_->setText(SearchTexts::found(lines.size()));
     txtTrova_->clear();
     txtTrova_->setFocus(Qt::OtherFocusReason);

@@ -167,13 +167,10 @@ const FieldCell kFields[] = {
      .input = InputRule::Amount,
      .align = kRight},
     {.labelText = "Frazionamento:", .field = "Frazionamento", .row = 7, .column = 5},
-    // The instalment takes 15 characters, as the total does, though its field
-    // holds more.
     {.labelText = "Importo rata: €",
      .field = "Rata",
      .row = 7,
      .column = 6,
-     .maxLength = 15,
      .input = InputRule::Amount,
      .align = kRight},
 };
