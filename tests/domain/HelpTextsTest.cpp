@@ -1,5 +1,5 @@
-// The help texts: how many paragraphs each topic has, how the general text
-// is put together, and how paragraphs are joined.
+// The help texts: how many paragraphs each topic has, the general text
+// paragraph by paragraph, and how paragraphs are joined.
 
 #include "domain/HelpTexts.h"
 
@@ -41,36 +41,76 @@ TEST(HelpTexts, EachTopicHasItsTitleAndParagraphsJoinedByOneEmptyLine) {
     }
 }
 
+// The general text's own paragraphs, as the user reads them: the
+// introduction, and the closing ones (the fourth, on what the password
+// guards, is the program's own).
+const char* const kIntroduction =
+    "Velmora è un software pensato per qualsiasi azienda, associazione, ente o istituto per "
+    "gestire la programmazione dei turni di lavoro del personale dipendente con impostazione "
+    "personalizzata degli orari di servizio. Il programma si compone di tre applicazioni "
+    "interagenti che consentono di memorizzare i dati anagrafici e i recapiti dei dipendenti, di "
+    "creare uno o più schemi degli orari di servizio adottati nei diversi periodi dell'anno "
+    "solare e di programmare i turni di lavoro giornalieri o settimanali compilando una "
+    "dettagliata tabella dei turnisti da stampare su un unico foglio in formato A4.";
+
+const char* const kClosing[] = {
+    "Velmora può essere utilizzato anche in una rete locale se si ha necessità di condividere "
+    "gli archivi fra più postazioni di lavoro.",
+    "Velmora funziona anche su chiavetta USB. A tal fine, basta copiare la cartella del "
+    "programma su pen-drive e fare doppio clic sull'icona dell'applicazione per eseguirla. La "
+    "copia della cartella su dispositivo esterno è anche il metodo più veloce per effettuare il "
+    "backup dei dati archiviati.",
+    "L'accesso al software è protetto da una password aggiornabile dall'utente che può essere "
+    "cambiata tutte le volte che si desidera. Per il primo accesso al programma, bisogna "
+    "utilizzare la parola chiave \"pergolatoverde\" (scritta senza le virgolette).",
+    "La password impedisce ad altre persone di usare il programma, ma non protegge i suoi file: "
+    "gli archivi, i documenti allegati e i fogli esportati sono normali file nella cartella del "
+    "programma, che chiunque possa leggere quella cartella può aprire o copiare anche senza "
+    "Velmora, e la password stessa vi è conservata soltanto camuffata, non cifrata. Per "
+    "proteggere i dati bisogna proteggere la cartella: con i permessi di accesso del sistema "
+    "operativo, in modo che possa leggerla e modificarla soltanto chi usa il programma, oppure, "
+    "se il programma è usato da più persone, con una cartella condivisa riservata al loro "
+    "gruppo.",
+    "Velmora è quindi lo strumento ideale per tutte le aziende che hanno bisogno di programmare "
+    "velocemente gli orari di servizio da stampare su fogli A4 ed esporre in bacheca o inviare "
+    "ai turnisti interessati. L'utente rimarrà piacevolmente sorpreso nel constatare come il "
+    "software richieda tempi di apprendimento praticamente nulli.",
+};
+
+// Each application's text, which opens with its own sentence.
+const std::pair<HelpTopic, const char*> kOpenings[] = {
+    {HelpTopic::Workers,
+     "L'applicazione Anagrafica Lavoratori mette a disposizione un ambiente di lavoro in cui "
+     "registrare i dati dei dipendenti o comunque di tutto il personale che collabora con la "
+     "propria azienda."},
+    {HelpTopic::Timetables,
+     "L'applicazione Impostazione Orari è studiata per creare uno o più schemi degli orari di "
+     "servizio e delle attività che scandiscono i turni di lavoro in ogni periodo dell'anno."},
+    {HelpTopic::Calendar,
+     "L'applicazione Calendario Turni si compone di due ambienti che permettono di effettuare "
+     "una programmazione dei turni di lavoro nella propria azienda o associazione in base a "
+     "un calendario giornaliero oppure settimanale."},
+};
+
 TEST(HelpTexts, TheGeneralTextIsTheIntroductionTheThreeApplicationsAndTheClosing) {
     const QStringList general = HelpTexts::paragraphs(HelpTopic::General);
-    const QStringList expected = QStringList(HelpTexts::introduction()) +
-                                 HelpTexts::paragraphs(HelpTopic::Workers) +
-                                 HelpTexts::paragraphs(HelpTopic::Timetables) +
-                                 HelpTexts::paragraphs(HelpTopic::Calendar) + HelpTexts::closing();
-    EXPECT_EQ(general, expected);
-    EXPECT_EQ(HelpTexts::closing().size(), 5);
-    EXPECT_TRUE(general.first().startsWith(
-        "Velmora è un software pensato per qualsiasi azienda, associazione, ente o istituto per "
-        "gestire la programmazione dei turni di lavoro del personale dipendente con impostazione "
-        "personalizzata degli orari di servizio. Il programma si compone di tre applicazioni "
-        "interagenti"));
-    // Each application's text opens with its own sentence.
-    const std::pair<HelpTopic, const char*> openings[] = {
-        {HelpTopic::Workers,
-         "L'applicazione Anagrafica Lavoratori mette a disposizione un ambiente di lavoro in cui "
-         "registrare i dati dei dipendenti o comunque di tutto il personale che collabora con la "
-         "propria azienda."},
-        {HelpTopic::Timetables,
-         "L'applicazione Impostazione Orari è studiata per creare uno o più schemi degli orari di "
-         "servizio e delle attività che scandiscono i turni di lavoro in ogni periodo dell'anno."},
-        {HelpTopic::Calendar,
-         "L'applicazione Calendario Turni si compone di due ambienti che permettono di effettuare "
-         "una programmazione dei turni di lavoro nella propria azienda o associazione in base a "
-         "un calendario giornaliero oppure settimanale."},
-    };
-    for (const auto& [topic, opening] : openings)
-        EXPECT_TRUE(HelpTexts::paragraphs(topic).first().startsWith(QString::fromUtf8(opening)))
-            << opening;
+    ASSERT_EQ(general.size(), 36);
+    EXPECT_EQ(general.first(), QString::fromUtf8(kIntroduction));
+    // Then the whole text of each application, in order, each at its place.
+    qsizetype at = 1;
+    for (const auto& [topic, opening] : kOpenings) {
+        const QStringList text = HelpTexts::paragraphs(topic);
+        EXPECT_TRUE(text.first().startsWith(QString::fromUtf8(opening))) << opening;
+        EXPECT_EQ(general.mid(at, text.size()), text) << opening;
+        at += text.size();
+    }
+    QStringList closing;
+    for (const char* p : kClosing)
+        closing << QString::fromUtf8(p);
+    EXPECT_EQ(general.mid(at), closing);
+    // The manual prints the same pieces on their own.
+    EXPECT_EQ(HelpTexts::introduction(), general.first());
+    EXPECT_EQ(HelpTexts::closing(), closing);
 }
 
 TEST(HelpTexts, ThePasswordParagraphQuotesTheFirstAccessPasswordAndTheNextSaysWhatItGuards) {
