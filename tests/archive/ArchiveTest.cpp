@@ -300,6 +300,42 @@ TEST_F(RecordArchiveTest, AFailedAppendLeavesTheArchiveAsItWas) {
     }
 }
 
+// A disk that cannot confirm the records of this opening when the archive
+// is closed: close() fails and takes the appended records away again, so no
+// record is left that may be only half on the disk.
+TEST_F(RecordArchiveTest, AFlushThatFailsAtCloseCutsTheAppendedRecordsBack) {
+    ASSERT_TRUE(writeBytes(path(), dailyFile(2)));
+    TRecordArchive a(kDaily.size());
+    a.open(path());
+    a.seek(2);
+    a.write(namedRecord(kDaily, QStringLiteral("new 1")));
+    a.write(namedRecord(kDaily, QStringLiteral("new 2")));
+    {
+        DiskFault disk(DiskFault::Kind::Flush, dir_.path());
+        EXPECT_THROW(a.close(), ArchiveError);
+        EXPECT_GE(disk.refused(), 1);
+    }
+    EXPECT_FALSE(a.isOpen());
+    EXPECT_EQ(readBytes(path()), dailyFile(2));
+}
+
+// A record updated in place whose write gives out halfway gets its old
+// bytes back: the archive holds the record as it was, not half of each.
+TEST_F(RecordArchiveTest, AnUpdateWhoseWriteFailsPutsTheRecordsOldBytesBack) {
+    ASSERT_TRUE(writeBytes(path(), dailyFile(3)));
+    TRecordArchive a(kDaily.size());
+    a.open(path());
+    a.seek(1);
+    {
+        DiskFault disk(DiskFault::Kind::Overwrite, dir_.path());
+        EXPECT_THROW(a.write(namedRecord(kDaily, QStringLiteral("changed"))), ArchiveError);
+        EXPECT_EQ(disk.refused(), 1);
+    }
+    EXPECT_EQ(a.count(), 3);
+    a.close();
+    EXPECT_EQ(readBytes(path()), dailyFile(3));
+}
+
 TEST_F(RecordArchiveTest, AnotherCopysLockIsWaitedForThenReportedAsBusy) {
     ASSERT_TRUE(writeBytes(path(), dailyFile(1)));
     TRecordArchive::setLockWaitMs(300);

@@ -79,6 +79,25 @@ TEST_F(AtomicSaveTest, AFullDiskLeavesTheOldFileWholeAndNothingElse) {
     EXPECT_EQ(files(), QStringList({"sheet.pdf"}));
 }
 
+// The new file's bytes that cannot be flushed to the disk never take the
+// old file's place, and the new file goes, named or not.
+TEST_F(AtomicSaveTest, AFlushThatFailsLeavesTheOldFileWholeAndNothingElse) {
+    ASSERT_TRUE(writeBytes(path("sheet.pdf"), "old sheet"));
+    for (bool named : {false, true}) {
+        SCOPED_TRACE(named ? "named temporary" : "unnamed temporary");
+        NamedTemporaries temporaries(named);
+        QString error;
+        {
+            DiskFault disk(DiskFault::Kind::Flush, dir_.path());
+            EXPECT_FALSE(AtomicSave::save(path("sheet.pdf"), "new sheet", &error));
+            EXPECT_GE(disk.refused(), 1);
+        }
+        EXPECT_TRUE(error.startsWith("flush: ")) << error.toStdString();
+        EXPECT_EQ(readBytes(path("sheet.pdf")), "old sheet");
+        EXPECT_EQ(files(), QStringList({"sheet.pdf"}));
+    }
+}
+
 TEST_F(AtomicSaveTest, ALinkIsFollowedAndKeptAndPermissionsStay) {
     ASSERT_TRUE(writeBytes(path("real.ini"), "a"));
     ASSERT_TRUE(QFile::setPermissions(path("real.ini"), QFile::ReadOwner | QFile::WriteOwner));

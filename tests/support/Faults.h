@@ -1,9 +1,9 @@
 #pragma once
 // Faults the tests put the program through: a user without the super-user's
 // rights (who would otherwise write through every permission bit), a disk
-// that fills up, a process killed in the middle of a write, a pipe that
-// would keep a reader waiting, and another copy of the program holding an
-// archive's lock.
+// that fills up, one that cannot flush or rewrite bytes, a process killed in
+// the middle of a write, a pipe that would keep a reader waiting, and
+// another copy of the program holding an archive's lock.
 
 #include <QFile>
 #include <QString>
@@ -68,6 +68,33 @@ class WriteLimit {
   private:
     rlimit saved_{};
     void (*previous_)(int) = nullptr;
+};
+
+// A disk that fails in a way no test can bring about for real, not even as
+// the super-user, for the files of `folder` (and below) while the object
+// lives; other files work as usual. SystemFaults.cpp, part of every test
+// binary, stands between the program and the system for this.
+class DiskFault {
+  public:
+    enum class Kind {
+        // Every flush to the disk (fsync) fails with EIO, as on a disk that
+        // could not complete the writes it took.
+        Flush,
+        // The next write over bytes already in a file (an overwrite in
+        // place, not an append) writes the first half of its bytes and fails
+        // with EIO, as a device that gives out halfway. Only that one write
+        // fails: what the program writes after it goes through.
+        Overwrite,
+    };
+    DiskFault(Kind kind, const QString& folder);
+    ~DiskFault();
+    DiskFault(const DiskFault&) = delete;
+    DiskFault& operator=(const DiskFault&) = delete;
+    // How many calls failed so far.
+    int refused() const;
+
+  private:
+    Kind kind_;
 };
 
 // Runs `body` in a child process that dies, as under a kill -9, the moment
