@@ -1,8 +1,7 @@
 // The daily shift editor's own behaviour: its bytes on disk, the date box,
 // Enter chain, focus highlights, hints, keys, faults at Salva and the import
 // of a template. What every editor shares is in EveryEditorTest.
-#include "ScreenFixture.h"
-#include "screens/common/RecordEditor.h"
+#include "EditorFixture.h"
 #include "screens/common/TfrmCalendario.h"
 #include "screens/daily/TfrmTurni.h"
 #include "support/Faults.h"
@@ -19,46 +18,21 @@
 
 namespace {
 
-const QString kNameWarning = QStringLiteral(
-    "Attenzione: per salvare la scheda è necessario indicare il nome identificativo della "
-    "tabella dei turni.");
 const QString kDateWarning = QStringLiteral(
     "Attenzione: per salvare la scheda è necessario indicare la data a cui si riferiscono i "
     "turni di lavoro.");
 
-class DailyEditor : public ScreenTest {
+class DailyEditor : public EditorOn<kDailyEditor> {
   protected:
-    TfrmTurni* editor = nullptr;
-    QString archive;
-
-    void SetUp() override {
-        ScreenTest::SetUp();
-        editor = qobject_cast<TfrmTurni*>(screen("TfrmTurni"));
-        archive = path("2024.ore");
-        control<QLabel>("TfrmTurni", "lblFile")->setText(archive);
-        editor->show();
-        QApplication::setActiveWindow(editor);
-    }
-    QLineEdit* box(const QString& name) const { return control("TfrmTurni", name); }
-    QString number() const { return control<QLabel>("TfrmTurni", "lblPosizione")->text(); }
     void fill(const QString& name, const QString& date) {
         box("txtNome")->setText(name);
         box("txtData")->setText(date);
     }
-    void seed(int count) {
-        std::vector<std::vector<std::pair<QString, QString>>> records;
-        for (int i = 1; i <= count; ++i)
-            records.push_back({{"Nome", QStringLiteral("Tabella %1").arg(i)},
-                               {"Data", QStringLiteral("%1/01/2024").arg(i, 2, 10, QChar(u'0'))},
-                               {"File01", QStringLiteral("allegato%1.pdf").arg(i)}});
-        appendRecords(archive, TRecordLayout::daily(), records);
-    }
-    qint64 records() const { return QFileInfo(archive).size() / 5220; }
 };
 
 TEST_F(DailyEditor, SaveChecksNameThenDateAndWritesNothing) {
     editor->btnSalvaClick();
-    EXPECT_EQ(messages->last(), kNameWarning);
+    EXPECT_EQ(messages->last(), Expected::kNameWarning);
     EXPECT_EQ(messages->shown.back().kind, Messages::Kind::Warning);
     EXPECT_TRUE(box("txtNome")->hasFocus());
 
@@ -70,21 +44,20 @@ TEST_F(DailyEditor, SaveChecksNameThenDateAndWritesNothing) {
     EXPECT_FALSE(QFile::exists(archive));
 }
 
-TEST_F(DailyEditor, SaveAppendsThenUpdatesInPlace) {
+TEST_F(DailyEditor, SavedFieldsLandAtTheirOffsetsOnAppendAndOnUpdate) {
     seed(7);
     fill("  Turno di prova ", "05/03/2024");
     box("txtLavoratore04")->setText("Rossi Mario, Bianchi Anna");
     box("txtAttivita12")->setText("Chiusura attività");
     editor->btnSalvaClick();
     EXPECT_EQ(number(), "8");
-    EXPECT_EQ(messages->last(), QStringLiteral("La scheda corrente è stata inserita in archivio."));
+    EXPECT_EQ(messages->last(), Expected::kAppended);
     EXPECT_EQ(messages->shown.back().kind, Messages::Kind::Information);
 
     box("txtSede")->setText("Sede centrale");
     editor->btnSalvaClick();
     EXPECT_EQ(number(), "8");
-    EXPECT_EQ(messages->last(), QStringLiteral("Le modifiche apportate alla scheda corrente sono "
-                                               "state salvate in archivio."));
+    EXPECT_EQ(messages->last(), Expected::kUpdated);
     EXPECT_EQ(records(), 8);
 
     QFile f(archive);
@@ -251,11 +224,45 @@ TEST_F(DailyEditor, AFullDiskAtSaveLeavesTheArchiveAsItWas) {
         WriteLimit full(static_cast<rlim_t>(before.size() + 1000));
         editor->btnSalvaClick();
     }
-    EXPECT_EQ(messages->last(), kArchiveErrorMessage);
+    EXPECT_EQ(messages->last(), Expected::kArchiveError);
     EXPECT_EQ(number(), "");
     QFile f(archive);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), before);
+}
+
+// A disk that cannot flush the appended record when the archive is closed,
+// or that gives out in the middle of an update in place: the archive error
+// is shown and the archive holds what it held.
+TEST_F(DailyEditor, AFlushOrAnUpdateThatFailsAtSaveIsToldAndLeavesTheArchiveAsItWas) {
+    seed(2);
+    const QByteArray before = archive_files::readBytes(archive);
+    ASSERT_EQ(before.size(), 2 * 5220);
+    const struct {
+        const char* what;
+        DiskFault::Kind fault;
+        bool stored; // Salva updates record 2 in place, or appends a new one
+    } cases[] = {
+        {"a flush at the close of an append", DiskFault::Kind::Flush, false},
+        {"an update in place", DiskFault::Kind::Overwrite, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        editor->btnNuovoClick();
+        if (c.stored) editor->cmdUltimoClick();
+        fill("Turno", "05/03/2024");
+        box("txtSede")->setText("Sede cambiata");
+        messages->shown.clear();
+        {
+            DiskFault disk(c.fault, folder.path());
+            editor->btnSalvaClick();
+            EXPECT_GE(disk.refused(), 1);
+        }
+        ASSERT_EQ(messages->shown.size(), 1u);
+        EXPECT_EQ(messages->shown[0].kind, Messages::Kind::Error);
+        EXPECT_EQ(messages->shown[0].text, Expected::kArchiveError);
+        EXPECT_EQ(archive_files::readBytes(archive), before);
+    }
 }
 
 TEST_F(DailyEditor, AnotherCopyHoldingTheArchiveIsToldAndNothingWritten) {
@@ -274,7 +281,7 @@ TEST_F(DailyEditor, AnotherCopyHoldingTheArchiveIsToldAndNothingWritten) {
     TRecordArchive::setLockWaitMs(5000);
     ASSERT_EQ(messages->shown.size(), 2u);
     for (const RecordedMessage& m : messages->shown) {
-        EXPECT_EQ(m.text, kArchiveBusyMessage);
+        EXPECT_EQ(m.text, Expected::kArchiveBusy);
         EXPECT_EQ(m.kind, Messages::Kind::Warning);
     }
     EXPECT_EQ(records(), 1);
@@ -299,18 +306,18 @@ TEST_F(DailyEditor, InAReadOnlyFolderBrowsingWorksAndOnlySalvaRefuses) {
         editor->cmdUltimoClick();
         EXPECT_EQ(number(), "2");
         editor->cmdIndietroClick();
-        EXPECT_EQ(box("txtNome")->text(), "Tabella 1");
+        EXPECT_EQ(box("txtNome")->text(), "Scheda 1");
         editor->btnDuplicaClick();
         EXPECT_EQ(messages->shown.back().kind, Messages::Kind::Information);
         box("txtSede")->setText("Sede nuova");
         editor->btnSalvaClick();
-        EXPECT_EQ(messages->last(), kArchiveErrorMessage);
+        EXPECT_EQ(messages->last(), Expected::kArchiveError);
 
         // A year nobody has used yet reads as empty and is not created.
-        control<QLabel>("TfrmTurni", "lblFile")->setText(path("2031.ore"));
+        label("lblFile")->setText(path("2031.ore"));
         messages->shown.clear();
         editor->cmdAvantiClick();
-        EXPECT_EQ(messages->last(), QStringLiteral("L'archivio non contiene nessuna scheda."));
+        EXPECT_EQ(messages->last(), Expected::kEmptyArchive);
     }
     QFile::setPermissions(folder.path(), QFile::Permissions(0x7700));
     EXPECT_FALSE(QFile::exists(path("2031.ore")));
@@ -336,7 +343,7 @@ TEST_F(DailyEditor, ButtonsAnswerTheirShortcutsAndAltLetters) {
         EXPECT_EQ(number(), s.number) << s.keys.toString().toStdString();
     }
     QTest::keySequence(QApplication::focusWidget(), QKeySequence(Qt::CTRL | Qt::Key_D));
-    EXPECT_EQ(messages->last(), EditorTexts::kDuplicated);
+    EXPECT_EQ(messages->last(), Expected::kDuplicated);
     QTest::keySequence(QApplication::focusWidget(), QKeySequence(Qt::CTRL | Qt::Key_S));
     EXPECT_EQ(number(), "4");
     QTest::keySequence(QApplication::focusWidget(), QKeySequence(Qt::CTRL | Qt::Key_P));
@@ -380,7 +387,7 @@ TEST_F(DailyEditor, EscapeClosesThePickerAsAnnullaDoes) {
     modal->scripts.push_back([](QDialog& d) {
         QTest::keyClick(d.findChild<QCalendarWidget*>("calAppuntamenti"), Qt::Key_Escape);
     });
-    EXPECT_FALSE(editor->impDataClick());
+    EXPECT_FALSE(qobject_cast<TfrmTurni*>(editor)->impDataClick());
     EXPECT_EQ(date->text(), "01/02/2024");
 }
 

@@ -1,8 +1,7 @@
 // What every record editor does alike, one row per editor: save, moves,
 // duplicate, empty and failing archives, showing afresh, the maximum length
 // of every box. A new editor joins by adding its row.
-#include "ScreenFixture.h"
-#include "screens/common/RecordEditor.h"
+#include "EditorFixture.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -16,110 +15,32 @@
 
 namespace {
 
-struct EditorRow {
-    const char* screen;
-    const TRecordLayout& (*layout)();
-    const char* archive; // file name in the program folder
-    bool yearly;         // its path is written into lblFile by the year chooser
-    std::vector<std::pair<QString, QString>> mandatory; // box -> a value that passes
-    QString firstWarning;                               // Salva on an empty screen
-    QString firstField;                                 // where a fresh screen starts
-    std::pair<QString, QString> freeFields;             // two boxes of plain text
-    bool duplicates = true;                             // has Duplica
-    QString readyText = EditorTexts::kReady;            // panInfo's first text
-};
-
-const EditorRow kEditors[] = {
-    {"TfrmTurni",
-     &TRecordLayout::daily,
-     "2024.ore",
-     true,
-     {{"txtNome", "Turno"}, {"txtData", "05/03/2024"}},
-     EditorTexts::kNameWarning,
-     "txtNome",
-     {"txtSede", "txtAnnotazioni"}},
-    {"TfrmSettimanale",
-     &TRecordLayout::weekly,
-     "2024.set",
-     true,
-     {{"txtNome", "Settimana"}, {"txtDataInizio", "04/03/2024"}, {"txtDataFine", "10/03/2024"}},
-     EditorTexts::kNameWarning,
-     "txtNome",
-     {"txtSede", "txtAnnotazioni"}},
-    {"TfrmOrari",
-     &TRecordLayout::timetables,
-     "Orari.pro",
-     false,
-     {{"txtNome", "Orario"}},
-     EditorTexts::kNameWarning,
-     "txtNome",
-     {"txtSede", "txtAnnotazioni"}},
-    {"TfrmIstruttori",
-     &TRecordLayout::workers,
-     "Dipendenti.pro",
-     false,
-     {{"txtCognome", "Rossi"}, {"txtNome", "Mario"}},
-     "Attenzione: per salvare la scheda è necessario indicare il cognome del lavoratore.",
-     "txtCognome",
-     {"txtComuneRes", "txtNote"},
-     false,
-     "Pronto per salvare una nuova scheda..."},
-};
-
-void PrintTo(const EditorRow& row, std::ostream* os) {
-    *os << row.screen;
-}
-
-class EveryEditor : public ScreenTest, public ::testing::WithParamInterface<EditorRow> {
+class EveryEditor : public EditorTest, public ::testing::WithParamInterface<const EditorKind*> {
   protected:
-    RecordEditor* editor = nullptr;
-    QString archive;
-
     void SetUp() override {
-        ScreenTest::SetUp();
-        editor = qobject_cast<RecordEditor*>(screen(GetParam().screen));
-        ASSERT_TRUE(editor);
-        archive = path(GetParam().archive);
-        if (GetParam().yearly) label("lblFile")->setText(archive);
-        editor->show();
-        QApplication::setActiveWindow(editor);
-    }
-    const TRecordLayout& layout() const { return GetParam().layout(); }
-    QLabel* label(const QString& name) const { return control<QLabel>(GetParam().screen, name); }
-    QLineEdit* box(const QString& name) const { return control(GetParam().screen, name); }
-    QString number() const { return label("lblPosizione")->text(); }
-    qint64 records() const { return QFileInfo(archive).size() / layout().size(); }
-    void fillMandatory() const {
-        for (const auto& [name, value] : GetParam().mandatory)
-            box(name)->setText(value);
-    }
-    void seed(int count) const {
-        std::vector<std::vector<std::pair<QString, QString>>> rows;
-        for (int i = 1; i <= count; ++i)
-            rows.push_back({{"Nome", QStringLiteral("Scheda %1").arg(i)},
-                            {"File01", QStringLiteral("allegato%1.pdf").arg(i)}});
-        appendRecords(archive, layout(), rows);
+        EditorTest::SetUp();
+        open(*GetParam());
     }
 };
 
 TEST_P(EveryEditor, SaveChecksTheMandatoryFieldsThenAppendsThenUpdatesInPlace) {
     editor->btnSalvaClick();
-    EXPECT_EQ(messages->last(), GetParam().firstWarning);
+    EXPECT_EQ(messages->last(), kind->firstWarning);
     EXPECT_EQ(messages->shown.back().kind, Messages::Kind::Warning);
-    EXPECT_TRUE(box(GetParam().firstField)->hasFocus());
+    EXPECT_TRUE(box(kind->firstField)->hasFocus());
     EXPECT_FALSE(QFile::exists(archive));
 
     seed(7);
     fillMandatory();
-    box(GetParam().freeFields.first)->setText("  Sede centrale ");
+    box(kind->freeFields.first)->setText("  Sede centrale ");
     editor->btnSalvaClick();
     EXPECT_EQ(number(), "8");
-    EXPECT_EQ(messages->last(), EditorTexts::kAppended);
+    EXPECT_EQ(messages->last(), Expected::kAppended);
     EXPECT_EQ(messages->shown.back().kind, Messages::Kind::Information);
-    box(GetParam().freeFields.second)->setText("Nota");
+    box(kind->freeFields.second)->setText("Nota");
     editor->btnSalvaClick();
     EXPECT_EQ(number(), "8");
-    EXPECT_EQ(messages->last(), EditorTexts::kUpdated);
+    EXPECT_EQ(messages->last(), Expected::kUpdated);
     EXPECT_EQ(records(), 8);
 
     TRecordArchive a(layout().size());
@@ -127,8 +48,8 @@ TEST_P(EveryEditor, SaveChecksTheMandatoryFieldsThenAppendsThenUpdatesInPlace) {
     TRecord saved(layout());
     a.seek(7);
     a.read(saved.bytes());
-    EXPECT_EQ(saved.text(GetParam().freeFields.first.mid(3)), "Sede centrale");
-    EXPECT_EQ(saved.text(GetParam().freeFields.second.mid(3)), "Nota");
+    EXPECT_EQ(saved.text(kind->freeFields.first.mid(3)), "Sede centrale");
+    EXPECT_EQ(saved.text(kind->freeFields.second.mid(3)), "Nota");
 }
 
 // The moves and Nuovo as plain functions. Tables of member-function pointers
@@ -180,7 +101,7 @@ TEST_P(EveryEditor, AMissingArchiveIsCreatedEmptyAndToldAtEveryMove) {
         messages->shown.clear();
         move(*editor);
         ASSERT_EQ(messages->shown.size(), 1u);
-        EXPECT_EQ(messages->last(), EditorTexts::kEmptyArchive);
+        EXPECT_EQ(messages->last(), Expected::kEmptyArchive);
         EXPECT_EQ(number(), "");
     }
     EXPECT_TRUE(QFile::exists(archive));
@@ -188,20 +109,20 @@ TEST_P(EveryEditor, AMissingArchiveIsCreatedEmptyAndToldAtEveryMove) {
 }
 
 TEST_P(EveryEditor, DuplicateMakesAnUnsavedCopyWithoutAttachments) {
-    if (!GetParam().duplicates) {
-        EXPECT_EQ(screen(GetParam().screen)->findChild<QWidget*>("btnDuplica"), nullptr);
+    if (!kind->duplicates) {
+        EXPECT_EQ(screen(kind->screen)->findChild<QWidget*>("btnDuplica"), nullptr);
         return;
     }
     editor->btnDuplicaClick();
-    EXPECT_EQ(messages->last(), EditorTexts::kDuplicateFirst);
+    EXPECT_EQ(messages->last(), Expected::kDuplicateFirst);
     seed(3);
     editor->cmdUltimoClick();
     editor->btnDuplicaClick();
-    EXPECT_EQ(messages->last(), EditorTexts::kDuplicated);
+    EXPECT_EQ(messages->last(), Expected::kDuplicated);
     EXPECT_EQ(number(), "");
     EXPECT_EQ(box("txtNome")->text(), "Scheda 3");
     EXPECT_EQ(label("lblFile01")->text(), "");
-    EXPECT_TRUE(box(GetParam().firstField)->hasFocus());
+    EXPECT_TRUE(box(kind->firstField)->hasFocus());
     fillMandatory();
     editor->btnSalvaClick();
     EXPECT_EQ(number(), "4");
@@ -231,7 +152,7 @@ TEST_P(EveryEditor, AnArchiveThatCannotBeOpenedShowsTheArchiveError) {
             action(*editor);
             ASSERT_EQ(messages->shown.size(), 1u);
             EXPECT_EQ(messages->shown.back().kind, Messages::Kind::Error);
-            EXPECT_EQ(messages->last(), kArchiveErrorMessage);
+            EXPECT_EQ(messages->last(), Expected::kArchiveError);
             EXPECT_EQ(number(), "");
         }
     }
@@ -246,16 +167,15 @@ TEST_P(EveryEditor, ShowingTheEditorStartsOnAnEmptyRecord) {
     EXPECT_EQ(box("txtNome")->text(), "");
     EXPECT_EQ(number(), "");
     EXPECT_EQ(label("lblFile01")->text(), "");
-    EXPECT_TRUE(box(GetParam().firstField)->hasFocus());
+    EXPECT_TRUE(box(kind->firstField)->hasFocus());
 }
 
 TEST_P(EveryEditor, EveryBoxHoldsAsManyCharactersAsItsField) {
     int boxes = 0;
     for (const TFieldDef& f : layout().fields()) {
         const QString name = "txt" + f.name;
-        auto* edit = screen(GetParam().screen)->findChild<QLineEdit*>(name);
-        if (auto* list = screen(GetParam().screen)->findChild<QComboBox*>(name))
-            edit = list->lineEdit();
+        auto* edit = screen(kind->screen)->findChild<QLineEdit*>(name);
+        if (auto* list = screen(kind->screen)->findChild<QComboBox*>(name)) edit = list->lineEdit();
         if (!edit) continue;
         ++boxes;
         EXPECT_EQ(edit->maxLength(), f.capacity) << f.name.toStdString();
@@ -266,14 +186,14 @@ TEST_P(EveryEditor, EveryBoxHoldsAsManyCharactersAsItsField) {
 
 TEST_P(EveryEditor, TheReadyTextStaysUntilThePointerMoves) {
     QLabel* info = label("panInfo");
-    auto* save = control<QWidget>(GetParam().screen, editor->button("btnSalva"));
-    auto* fields = control<QWidget>(GetParam().screen, "shpCampi");
+    auto* save = control<QWidget>(kind->screen, editor->button("btnSalva"));
+    auto* fields = control<QWidget>(kind->screen, "shpCampi");
     editor->hide();
     // The pointer rests on Salva while the editor opens under it.
     const QPoint resting = save->mapToGlobal(save->rect().center());
     QCursor::setPos(resting);
     QApplication::processEvents();
-    info->setText(GetParam().readyText);
+    info->setText(kind->readyText);
     editor->show();
     QApplication::setActiveWindow(editor);
     QApplication::processEvents();
@@ -288,7 +208,7 @@ TEST_P(EveryEditor, TheReadyTextStaysUntilThePointerMoves) {
     };
     enter(save, resting);
     move(fields, resting);
-    EXPECT_EQ(info->text(), GetParam().readyText);
+    EXPECT_EQ(info->text(), kind->readyText);
 
     // Once it moves, the line follows it: on Salva, then over the fields.
     const QPoint moved = resting + QPoint(3, 0);
@@ -308,7 +228,7 @@ TEST_P(EveryEditor, ClosingReturnsToTheStartMenu) {
     EXPECT_FALSE(editor->isVisible());
 }
 
-INSTANTIATE_TEST_SUITE_P(Editors, EveryEditor, ::testing::ValuesIn(kEditors),
-                         [](const auto& info) { return std::string(info.param.screen); });
+INSTANTIATE_TEST_SUITE_P(Editors, EveryEditor, ::testing::ValuesIn(kEveryEditor),
+                         [](const auto& info) { return std::string(info.param->screen); });
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "screens/common/RecordEditor.h"
 #include "screens/common/ResultList.h"
 #include "screens/common/SearchScreen.h"
+#include "support/ExpectedTexts.h"
 
 #include <QFileInfo>
 #include <QListWidget>
@@ -113,7 +114,7 @@ TEST_F(RenewalList, ANewWorkerSavedWithTheDefaultsIsListedAtOnce) {
     control("TfrmIstruttori", "txtCognome")->setText("Rossi");
     control("TfrmIstruttori", "txtNome")->setText("Anna");
     editor->btnSalvaClick();
-    ASSERT_EQ(messages->last(), EditorTexts::kAppended);
+    ASSERT_EQ(messages->last(), Expected::kAppended);
     const QStringList lines = shownLines();
     ASSERT_EQ(lines.size(), 1);
     EXPECT_TRUE(lines[0].startsWith(QStringLiteral("Rossi Anna").leftJustified(30) + "  Tel. " +
@@ -139,7 +140,7 @@ TEST_F(RenewalList, AnArchiveThatCannotBeOpenedIsToldNotShownAsNothingDue) {
     open([&](QDialog& d) { EXPECT_EQ(list(d)->count(), 0); });
     ASSERT_EQ(messages->shown.size(), 1u);
     EXPECT_EQ(messages->shown[0].kind, Messages::Kind::Plain);
-    EXPECT_EQ(messages->shown[0].text, kArchiveErrorMessage);
+    EXPECT_EQ(messages->shown[0].text, Expected::kArchiveError);
 }
 
 TEST_F(RenewalList, TrovaJumpsByKeywordAndForgetsItAtTheNextShow) {
@@ -205,7 +206,7 @@ TEST_F(RenewalList, ADoubleClickLoadsTheLaterOfTwoEqualWorkersWithItsNumber) {
     // Salva there updates that worker in place.
     control("TfrmIstruttori", "txtScadenza")->setText("31/12/2025");
     editor->btnSalvaClick();
-    EXPECT_EQ(messages->last(), EditorTexts::kUpdated);
+    EXPECT_EQ(messages->last(), Expected::kUpdated);
     EXPECT_EQ(QFileInfo(path("Dipendenti.pro")).size(), 4 * 4043);
     const QStringList after = shownLines();
     EXPECT_EQ(after.size(), 2);

@@ -129,7 +129,7 @@ TEST_F(SheetScreenTest, APortraitDesignPrintsAndPreviewsOnAPortraitPage) {
     EXPECT_EQ(printing->printed[0].pages.at(0).paperMm, QSizeF(210, 297));
 }
 
-TEST_F(SheetScreenTest, TheStepShowsAPictureOfThePageToPrintAndItsName) {
+TEST_F(SheetScreenTest, TheScreenShowsAPictureOfThePageToPrintItsNameAndItsPaper) {
     type("txtCognome", QStringLiteral(" Rossi "));
     type("txtNome", QStringLiteral("Mario"));
     QImage filled;

@@ -1,7 +1,6 @@
 // The timetable editor's own behaviour (what every editor shares is in
 // EveryEditorTest), and what a template brings into the daily editor.
-#include "ScreenFixture.h"
-#include "screens/common/RecordEditor.h"
+#include "EditorFixture.h"
 #include "screens/common/Routes.h"
 #include "screens/common/ScreenNames.h"
 #include "screens/common/SearchScreen.h"
@@ -12,17 +11,7 @@
 
 namespace {
 
-class TimetableEditor : public ScreenTest {
-  protected:
-    RecordEditor* editor = nullptr;
-    void SetUp() override {
-        ScreenTest::SetUp();
-        editor = qobject_cast<RecordEditor*>(screen("TfrmOrari"));
-        editor->show();
-        QApplication::setActiveWindow(editor);
-    }
-    QLineEdit* box(const QString& name) const { return control("TfrmOrari", name); }
-};
+using TimetableEditor = EditorOn<kTimetableEditor>;
 
 TEST_F(TimetableEditor, TheStartMenuTileOpensItAndItsCaptionNamesIt) {
     editor->hide();
@@ -59,7 +48,7 @@ TEST_F(TimetableEditor, EnterWalksDescriptionsThenSlotsRowByRowThenNotes) {
     EXPECT_EQ(screen("TfrmOrari")->findChild<QWidget*>("effAnnotazioni"), nullptr);
 }
 
-TEST_F(TimetableEditor, ItsButtonsAreTheStandardOnesLessPreview) {
+TEST_F(TimetableEditor, ItsButtonsAreTheStandardOnesWithoutPreviewOrTemplateImport) {
     EXPECT_EQ(screen("TfrmOrari")->findChild<QWidget*>("btnAnteprima"), nullptr);
     EXPECT_EQ(screen("TfrmOrari")->findChild<QWidget*>("impNome"), nullptr);
     for (const char* name :
@@ -79,9 +68,9 @@ TEST_F(TimetableEditor, TimesAreStoredAsTyped) {
 }
 
 // A template picked for the daily editor ("turni") overwrites exactly what
-// a template has and keeps the table's date, workers, attachments and number.
-TEST_F(TimetableEditor, APickedTemplateImportsIntoTheDailyEditorOnlyWhatItHas) {
-    QWidget* daily = screen("TfrmTurni");
+// a template has and keeps the table's date, workers, attachments and number;
+// the weekly editor takes less of it, the timetable editor all of it.
+TEST_F(TimetableEditor, APickedTemplateGivesEachEditorWhatItTakesFromATemplate) {
     auto dailyBox = [&](const QString& name) { return control("TfrmTurni", name); };
     dailyBox("txtNome")->setText("Vecchio nome");
     dailyBox("txtData")->setText("05/03/2024");
@@ -121,7 +110,6 @@ TEST_F(TimetableEditor, APickedTemplateImportsIntoTheDailyEditorOnlyWhatItHas) {
         EXPECT_EQ(dailyBox(name)->text(), QString::fromUtf8(text)) << name;
     EXPECT_EQ(control<QLabel>("TfrmTurni", "lblFile01")->text(), "foglio.pdf");
     EXPECT_EQ(control<QLabel>("TfrmTurni", "lblPosizione")->text(), "4");
-    Q_UNUSED(daily);
 
     // Chosen from the timetable editor's own search ("orari"), the template
     // is the record on screen, number and attachments included.
@@ -167,7 +155,6 @@ TEST_F(TimetableEditor, SearchAndPickScreensOpenFromTheirButtons) {
         d.findChild<QListWidget*>("lstRecords")->setCurrentRow(1); // sorted: Estate, Inverno
         search->lstRecordsDblClick();
     };
-    QWidget* daily = screen("TfrmTurni");
     control<QLabel>("TfrmTurni", "lblFile")->setText(path("2024.ore"));
     modal->scripts.push_back(pickSecondLine);
     click("TfrmTurni", "impNome");
@@ -185,7 +172,6 @@ TEST_F(TimetableEditor, SearchAndPickScreensOpenFromTheirButtons) {
         [](QDialog& d) { EXPECT_EQ(d.findChild<QLabel*>("lblMemory")->text(), "turni"); });
     click("TfrmTurni", "btnTrova");
     EXPECT_EQ(modal->shownScreens.back(), "TfrmTrovaTurni");
-    Q_UNUSED(daily);
 }
 
 } // namespace

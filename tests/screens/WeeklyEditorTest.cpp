@@ -2,8 +2,7 @@
 // EveryEditorTest): the year chooser's weekly Apri, the mandatory week, the
 // two date boxes and their pickers, the route through the 7 x 12 grid, the
 // weekly search.
-#include "ScreenFixture.h"
-#include "screens/common/RecordEditor.h"
+#include "EditorFixture.h"
 #include "screens/common/SearchScreen.h"
 
 #include <QApplication>
@@ -14,22 +13,15 @@
 
 namespace {
 
-class WeeklyEditor : public ScreenTest {
-  protected:
-    RecordEditor* editor = nullptr;
-    void SetUp() override {
-        ScreenTest::SetUp();
-        screen("TfrmAvvio")->show();
-        click("TfrmAvvio", "btnCalendario");
-        control("TfrmMenuRegistro", "txtAnnoSet")->setText("2024");
-        click("TfrmMenuRegistro", "btnApriAnnoSet");
-        editor = qobject_cast<RecordEditor*>(screen("TfrmSettimanale"));
-        QApplication::setActiveWindow(editor);
-    }
-    QLineEdit* box(const QString& name) const { return control("TfrmSettimanale", name); }
-};
+using WeeklyEditor = EditorOn<kWeeklyEditor>;
 
-TEST_F(WeeklyEditor, TheYearChoosersWeeklyApriOpensItOnThatYearsArchive) {
+TEST_F(WeeklyEditor, TheYearChoosersWeeklyApriOpensItOnThatYearsArchiveWithoutExportOrWorkerPicks) {
+    editor->hide();
+    label("lblFile")->clear();
+    screen("TfrmAvvio")->show();
+    click("TfrmAvvio", "btnCalendario");
+    control("TfrmMenuRegistro", "txtAnnoSet")->setText("2024");
+    click("TfrmMenuRegistro", "btnApriAnnoSet");
     EXPECT_TRUE(editor->isVisible());
     EXPECT_EQ(editor->windowTitle(), " Velmora - Programmazione turni anno 2024");
     EXPECT_EQ(editor->archivePath(), path("2024.set"));
@@ -40,7 +32,7 @@ TEST_F(WeeklyEditor, TheYearChoosersWeeklyApriOpensItOnThatYearsArchive) {
 TEST_F(WeeklyEditor, SalvaWantsTheNameThenBothDatesOfTheWeek) {
     box("txtNome")->setText("   ");
     editor->btnSalvaClick();
-    EXPECT_EQ(messages->last(), EditorTexts::kNameWarning);
+    EXPECT_EQ(messages->last(), Expected::kNameWarning);
     box("txtNome")->setText("Settimana 10");
     editor->btnSalvaClick();
     EXPECT_EQ(messages->last(),
@@ -56,7 +48,7 @@ TEST_F(WeeklyEditor, SalvaWantsTheNameThenBothDatesOfTheWeek) {
     box("txtDataFine")->setText("04/03/2024");
     box("txtDom12")->setText(QString(40, u'x'));
     editor->btnSalvaClick();
-    EXPECT_EQ(messages->last(), EditorTexts::kAppended);
+    EXPECT_EQ(messages->last(), Expected::kAppended);
     editor->btnNuovoClick();
     editor->cmdPrimoClick();
     EXPECT_EQ(box("txtDom12")->text(), QString(40, u'x'));

@@ -1,8 +1,7 @@
 // The worker editor's own behaviour (what every editor shares is in
 // EveryEditorTest): defaults, the contract checks of Salva in their order,
 // what each box lets be typed, the province drop-downs, the Enter chain.
-#include "ScreenFixture.h"
-#include "screens/common/RecordEditor.h"
+#include "EditorFixture.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -15,24 +14,11 @@ const QString kWrongDateTail = QStringLiteral(
     " non esiste.\n\r\n\rPer poter salvare la scheda è necessario indicare una data valida nel "
     "formato gg/mm/aaaa.");
 
-class WorkerEditor : public ScreenTest {
+class WorkerEditor : public EditorOn<kWorkerEditor> {
   protected:
-    RecordEditor* editor = nullptr;
-    void SetUp() override {
-        ScreenTest::SetUp();
-        editor = qobject_cast<RecordEditor*>(screen("TfrmIstruttori"));
-        editor->show();
-        QApplication::setActiveWindow(editor);
-    }
-    QLineEdit* box(const QString& name) const {
-        if (auto* list = screen("TfrmIstruttori")->findChild<QComboBox*>(name))
-            return list->lineEdit();
-        return control("TfrmIstruttori", name);
-    }
     QComboBox* province(const char* name) const {
         return control<QComboBox>("TfrmIstruttori", name);
     }
-    qint64 records() const { return QFileInfo(path("Dipendenti.pro")).size() / 4043; }
 };
 
 TEST_F(WorkerEditor, ANewWorkerStartsWithTodaysContractAndZeroAmounts) {
@@ -48,7 +34,7 @@ TEST_F(WorkerEditor, ANewWorkerStartsWithTodaysContractAndZeroAmounts) {
     box("txtCognome")->setText("Rossi");
     box("txtNome")->setText("Mario");
     editor->btnSalvaClick();
-    EXPECT_EQ(messages->last(), EditorTexts::kAppended);
+    EXPECT_EQ(messages->last(), Expected::kAppended);
     EXPECT_EQ(records(), 1);
 }
 
@@ -231,7 +217,7 @@ TEST_F(WorkerEditor, AfterACheckTheFocusIsBackOnItsButtonAndTheKeysWork) {
     }
     ASSERT_NE(QApplication::focusWidget(), nullptr);
     QTest::keySequence(QApplication::focusWidget(), QKeySequence(Qt::CTRL | Qt::Key_S));
-    EXPECT_EQ(messages->last(), EditorTexts::kAppended);
+    EXPECT_EQ(messages->last(), Expected::kAppended);
 }
 
 TEST_F(WorkerEditor, ProvinceDropDownsOfferTheCodesAndKeepWhatIsTyped) {
@@ -289,7 +275,7 @@ TEST_F(WorkerEditor, TheMailButtonOpensANewMessageToTheAddress) {
     EXPECT_EQ(shell->opened, QStringList({"\"mailto:mario.rossi@esempio.it\"", "\"mailto:\""}));
 }
 
-TEST_F(WorkerEditor, TheStartMenuTileOpensItAndItsLaterScreensWait) {
+TEST_F(WorkerEditor, TheStartMenuTileOpensItWithItsOwnButtonNamesAllEnabled) {
     editor->hide();
     screen("TfrmAvvio")->show();
     click("TfrmAvvio", "btnAnagrafica");

@@ -3,6 +3,7 @@
 #include "ScreenFixture.h"
 #include "screens/common/RecordEditor.h"
 #include "screens/common/SearchScreen.h"
+#include "support/ExpectedTexts.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -77,7 +78,7 @@ TEST_F(WorkerSearch, AChosenWorkerIsLoadedAndSalvaUpdatesThatRecord) {
     control("TfrmIstruttori", "txtPreavviso")->setText("30");
     control("TfrmIstruttori", "txtNote")->setText("Rinnovato");
     editor->btnSalvaClick();
-    EXPECT_EQ(messages->last(), EditorTexts::kUpdated);
+    EXPECT_EQ(messages->last(), Expected::kUpdated);
     EXPECT_EQ(QFileInfo(path("Dipendenti.pro")).size(), 3 * 4043);
 
     // Equal lines: the later record stays on screen.
