@@ -168,6 +168,18 @@ TEST_F(CompanionCases, EachCaseExitsPrintsAndLeavesTheFilesAsItShould) {
          "one of the program's own files",
          "",
          true},
+        // The same files beside the archives --folder names, the companion
+        // being elsewhere.
+        {"the guide of the folder --folder names",
+         {"--folder", path("P"), "export", "timetables", "-o", path("P/guida.PDF")},
+         2,
+         "one of the program's own files",
+         ""},
+        {"the program in the folder --folder names",
+         {"--folder", path("P"), "pdf", "workers", "1", "-o", path("P/velmora")},
+         2,
+         "one of the program's own files",
+         ""},
         // Never onto what is not a file.
         {"a named pipe",
          {"--folder", a, "export", "timetables", "-o", path("out/pipe")},
