@@ -140,6 +140,15 @@ int fail(const QString& message) {
     return kExitFailure;
 }
 
+// What the command printed reached its reader, or `status` becomes the
+// failure it is. A write that failed on the way leaves the stream's error
+// mark even when the last flush has nothing left to write.
+int afterOutput(int status) {
+    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+        return fail(QStringLiteral("cannot write the output"));
+    return status;
+}
+
 int usageError(const QString& message) {
     return fail(message + QStringLiteral("\nTry 'velmora-cli --help'."));
 }
@@ -203,8 +212,7 @@ int main(int argc, char** argv) {
     if (!parser.parse(arguments)) return usageError(parser.errorText());
     if (parser.isSet(helpOption)) {
         cli::writeOut(usage());
-        std::fflush(stdout);
-        return kExitOk;
+        return afterOutput(kExitOk);
     }
     for (const QCommandLineOption* o : {&folderOption, &kindOption})
         if (parser.values(*o).size() > 1)
@@ -236,9 +244,7 @@ int main(int argc, char** argv) {
         cli::Options options;
         options.folder = folder ? cli::folderPath(*folder) : QCoreApplication::applicationDirPath();
         options.kind = parser.value(kindOption);
-        const int status = command->run(options, args);
-        if (std::fflush(stdout) != 0) return fail(QStringLiteral("cannot write the output"));
-        return status;
+        return afterOutput(command->run(options, args));
     } catch (const cli::CliError& e) {
         return fail(e.message());
     } catch (const ArchiveError& e) {

@@ -39,10 +39,15 @@ inline CliRun runCli(const QStringList& args, const QString& program = kCliProgr
 
 // The same with arguments and an environment of bytes, as a shell passes
 // them: a file name that is not UTF-8 reaches the companion unchanged.
-inline CliRun runCliBytes(const QList<QByteArray>& args, const QList<QByteArray>& environment) {
+// `outputTo`: a file the standard output goes to instead of being kept, as
+// with "> file" on a shell's line.
+inline CliRun runCliBytes(const QList<QByteArray>& args, const QList<QByteArray>& environment,
+                          const QByteArray& outputTo = {}) {
     CliRun r;
     QTemporaryFile out, err;
     if (!out.open() || !err.open()) return r;
+    QFile redirected(QFile::decodeName(outputTo));
+    if (!outputTo.isEmpty() && !redirected.open(QIODevice::WriteOnly)) return r;
     const QByteArray program = QFile::encodeName(kCliProgram);
     std::vector<char*> argv{const_cast<char*>(program.constData())};
     for (const QByteArray& a : args)
@@ -54,7 +59,8 @@ inline CliRun runCliBytes(const QList<QByteArray>& args, const QList<QByteArray>
     envp.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, out.handle(), 1);
+    posix_spawn_file_actions_adddup2(&actions,
+                                     outputTo.isEmpty() ? out.handle() : redirected.handle(), 1);
     posix_spawn_file_actions_adddup2(&actions, err.handle(), 2);
     pid_t pid = 0;
     const int spawned =

@@ -447,4 +447,28 @@ TEST_F(CompanionCases, ABareEnvironmentPrintsNoWarning) {
     EXPECT_TRUE(readBytes(path("out/sheet.pdf")).startsWith("%PDF"));
 }
 
+// A standard output that takes nothing ("> /dev/full"): what was to be
+// printed is lost, and the companion says so and exits with 2 rather than
+// report success. A short output fails only when it is flushed at the end,
+// a long one while it is being written.
+TEST_F(CompanionCases, AStandardOutputThatCannotBeWrittenExitsWithTwoAndSaysSo) {
+    // Ten times the sample's records: an output of many buffers.
+    ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("Long")));
+    ASSERT_TRUE(writeBytes(path("Long/2024.ore"), readBytes(path("A/2024.ore")).repeated(10)));
+    const QList<QByteArray> commands[] = {
+        {"--help"},
+        {"--folder", QFile::encodeName(path("A")), "dump", "2024.ore"},
+        {"--folder", QFile::encodeName(path("Long")), "dump", "2024.ore"},
+    };
+    const QList<QByteArray> env = {"PATH=/usr/bin:/bin", "HOME=" + QFile::encodeName(dir_.path())};
+    for (const QList<QByteArray>& args : commands) {
+        SCOPED_TRACE(args.join(' ').toStdString());
+        const CliRun kept = runCliBytes(args, env);
+        ASSERT_EQ(kept.exitCode, 0) << kept.err.toStdString();
+        const CliRun r = runCliBytes(args, env, "/dev/full");
+        EXPECT_EQ(r.exitCode, 2);
+        EXPECT_EQ(r.err, "velmora-cli: cannot write the output\n");
+    }
+}
+
 } // namespace
