@@ -1,6 +1,7 @@
 # The two commands of the README: `make run` and `make test`.
 #   make test SANITIZE=ON     the suite under ASan and UBSan, in build-sanitize/
 #   make install PREFIX=DIR   a self-contained program folder in DIR
+#   make package              the Debian package velmora_<version>_<arch>.deb, in $(BUILD)/
 #   make fuzz [FUZZ_SECONDS=60]  the fuzz targets, in build-fuzz/, each for that long
 SANITIZE ?= OFF
 ifeq ($(SANITIZE),ON)
@@ -15,13 +16,14 @@ FUZZ_SECONDS ?= 60
 # build and run, or those plus what the tests use.
 DEPS ?= test
 run install: DEPS = run
+package: DEPS = package
 
 # Any finding of a sanitizer fails the test that made it.
 SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0
 
-.PHONY: all deps configure build run test install fuzz check-windows bench clean
+.PHONY: all deps configure build run test install package fuzz check-windows bench clean
 
 all: build
 
@@ -49,6 +51,11 @@ install: configure
 	@test -n "$(PREFIX)" || { echo "usage: make install PREFIX=DIR" >&2; exit 2; }
 	@cmake --build $(BUILD) --target velmora-runtime
 	cmake --install $(BUILD) --prefix "$(abspath $(PREFIX))"
+
+# What the package holds is what `cmake --install` lays out under /usr.
+package: configure
+	@cmake --build $(BUILD) --target velmora-runtime
+	cd $(BUILD) && cpack -G DEB
 
 fuzz: deps
 	@cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

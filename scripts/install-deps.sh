@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Velmora needs, asking apt only when something
 # is actually missing.
-#   scripts/install-deps.sh        what building and running the program needs
-#   scripts/install-deps.sh test   that, plus what the tests, the fuzz targets,
-#                                  the Windows check and CI use
+#   scripts/install-deps.sh          what building and running the program needs
+#   scripts/install-deps.sh package  that, plus what making the Debian package needs
+#   scripts/install-deps.sh test     that, plus what the tests, the fuzz targets,
+#                                    the Windows check and CI use
 set -euo pipefail
 
 # Building and running the program (and writing its manual).
@@ -13,12 +14,18 @@ run_packages=(
   fonts-liberation fonts-dejavu-core adwaita-icon-theme
 )
 
+# The Debian package: dpkg-shlibdeps finds its dependencies.
+package_packages=(dpkg-dev)
+
 # The test suite, the benchmarks, the fuzz targets, the Windows check and CI.
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   poppler-utils clang-format
   python3-icalendar
   desktop-file-utils
+  # The package's test: Debian's checker, the manual page reader, the shell
+  # completion library the completion script is written for.
+  lintian man-db bash-completion
   clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix
   # LibreOffice Calc, which reads the exported spreadsheets back in a test;
@@ -28,8 +35,9 @@ test_packages=(
 
 case "${1:-run}" in
   run) packages=("${run_packages[@]}") ;;
-  test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
-  *) echo "usage: $0 [run|test]" >&2; exit 2 ;;
+  package) packages=("${run_packages[@]}" "${package_packages[@]}") ;;
+  test) packages=("${run_packages[@]}" "${package_packages[@]}" "${test_packages[@]}") ;;
+  *) echo "usage: $0 [run|package|test]" >&2; exit 2 ;;
 esac
 
 # An entry "a|b" is met by either package; the first is installed if neither is.

@@ -1,9 +1,11 @@
 #include "AboutScreens.h"
 
+#include "domain/Environment.h"
 #include "domain/MakerInfo.h"
 #include "screens/common/FormKit.h"
 #include "screens/common/ScreenNames.h"
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -52,6 +54,12 @@ TfrmInfo::TfrmInfo(QWidget* parent)
         QStringLiteral("Per ricevere informazioni sul software, segnalare un problema o proporre "
                        "un miglioramento, è sufficiente scrivere all'indirizzo di posta "
                        "elettronica indicato qui sotto.")));
+    // Where this user's archives are, which depends on how the program was installed.
+    QLabel* folder = note(this, QStringLiteral("lblCartella"),
+                          QStringLiteral("Cartella dei dati: ") +
+                              QDir::toNativeSeparators(QDir::cleanPath(ProgramFolder::path())));
+    folder->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    body()->addWidget(folder);
     finish({MakerInfo::kMail, QStringLiteral("imgEmail"), QStringLiteral("mail-send"),
             [] { return mailCommand(); }});
     layout()->setSizeConstraint(QLayout::SetFixedSize);

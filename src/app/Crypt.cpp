@@ -94,7 +94,7 @@ QByteArray readStore(const QString& store) {
 } // namespace
 
 QString path() {
-    return ProgramFolder::path() + QStringLiteral("unins000.dll");
+    return ProgramFolder::path() + ProgramFolder::kStoreFile;
 }
 
 QString readValue() {

@@ -18,6 +18,10 @@ int runCheck(const Options& options, const QStringList& args);
 // find daily|timetables [--year YYYY] [--FIELD TEXT]...: the lines the
 // search screen lists for those filters, in list order.
 int runFind(const Options& options, const QStringList& args);
+// The kinds find searches, and the options it takes for one of them (for
+// the shell's completion): --year for a yearly archive, then --FIELD.
+QStringList findKinds();
+QStringList findOptions(const QString& kind);
 // renewals [--today dd/mm/yyyy]: the lines of the contracts due for renewal,
 // in list order.
 int runRenewals(const Options& options, const QStringList& args);

@@ -39,17 +39,39 @@ const Searched& searched(const QString& name) {
         kUsage);
 }
 
+// The options of a search: --year for a yearly archive, then its fields.
+std::vector<OptionDef> optionsOf(const Searched& what) {
+    std::vector<OptionDef> known;
+    if (what.yearly) known.push_back({{QStringLiteral("--year")}});
+    for (const QString& field : what.table().filterFields)
+        known.push_back({{QStringLiteral("--") + field}});
+    return known;
+}
+
 } // namespace
+
+QStringList findKinds() {
+    QStringList kinds;
+    for (const Searched& s : kSearches)
+        kinds << QLatin1String(s.name);
+    return kinds;
+}
+
+QStringList findOptions(const QString& kind) {
+    QStringList names;
+    for (const Searched& s : kSearches)
+        if (kind == QLatin1String(s.name))
+            for (const OptionDef& o : optionsOf(s))
+                names << o.names.first();
+    return names;
+}
 
 int runFind(const Options& options, const QStringList& args) {
     if (args.isEmpty()) usageError(QStringLiteral("no search given"), kUsage);
     const Searched& what = searched(args.first());
     const SearchTable& table = what.table();
 
-    std::vector<OptionDef> known;
-    if (what.yearly) known.push_back({{QStringLiteral("--year")}});
-    for (const QString& field : table.filterFields)
-        known.push_back({{QStringLiteral("--") + field}});
+    const std::vector<OptionDef> known = optionsOf(what);
     const ParsedArgs parsed = parseArgs(args.mid(1), known, 0, kUsage,
                                         QStringLiteral("; the fields of %1 are --%2")
                                             .arg(args.first(), table.filterFields.join(u", --")));

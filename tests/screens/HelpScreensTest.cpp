@@ -5,6 +5,7 @@
 #include "domain/MakerInfo.h"
 #include "screens/common/InfoScreens.h"
 
+#include <QDir>
 #include <QPlainTextEdit>
 #include <QTest>
 
@@ -104,7 +105,9 @@ TEST_F(HelpScreens, TheHelpScreenLooksAsItShould) {
 TEST_F(HelpScreens, ThePdfLinkAndItsPictureHandTheQuotedManualToTheShell) {
     TfrmGuida help;
     help.show();
-    const QString manual = '"' + ProgramFolder::path() + "Guida.pdf" + '"';
+    // The manual is the install's, beside the program, wherever the data are.
+    ASSERT_NE(ProgramFolder::programPath(), ProgramFolder::path());
+    const QString manual = '"' + ProgramFolder::programPath() + "Guida.pdf" + '"';
     auto* link = FormKit::child<LinkLabel>(&help, "lnkWeb");
     QTest::mouseClick(link, Qt::LeftButton);
     link->setFocus();
@@ -113,6 +116,13 @@ TEST_F(HelpScreens, ThePdfLinkAndItsPictureHandTheQuotedManualToTheShell) {
     EXPECT_EQ(shell->opened, QStringList({manual, manual, manual}));
     // The manual is not there: nothing is said.
     EXPECT_TRUE(messages->shown.empty());
+}
+
+TEST_F(HelpScreens, TheInformationScreenNamesTheDataFolder) {
+    TfrmInfo info;
+    EXPECT_EQ(FormKit::child<QLabel>(&info, "lblCartella")->text(),
+              "Cartella dei dati: " +
+                  QDir::toNativeSeparators(QDir::cleanPath(ProgramFolder::path())));
 }
 
 TEST_F(HelpScreens, TheMailLinkGoesOutWithSubjectAndBodyAsTheyAre) {

@@ -126,7 +126,7 @@ TfrmGuida::TfrmGuida(QWidget* parent)
 
     finish({QStringLiteral("Visualizza guida in formato PDF"), QStringLiteral("imgPDF"),
             QStringLiteral("application-pdf"),
-            [] { return u'"' + ProgramFolder::path() + kManualFileName + u'"'; }});
+            [] { return u'"' + ProgramFolder::programPath() + kManualFileName + u'"'; }});
     setFixedSize(676, 598);
     FormKit::centreOnScreen(this);
     text->setFocus(Qt::OtherFocusReason);
