@@ -213,7 +213,7 @@ const RecordEditor::Setup& setup() {
             QStringLiteral("Pronto per salvare una nuova scheda..."),
         };
         table.attachmentTag = QStringLiteral("istruttori");
-        table.help = HelpTopic::Workers;
+        table.help = archiveKind(ArchiveKindId::Workers).help;
         return table;
     }();
     return s;
@@ -281,7 +281,7 @@ TfrmIstruttori::TfrmIstruttori(QWidget* parent)
 }
 
 QString TfrmIstruttori::archivePath() const {
-    return ProgramFolder::path() + kWorkersFile;
+    return ::archivePath(ArchiveKindId::Workers);
 }
 
 void TfrmIstruttori::newRecordDefaults() {
