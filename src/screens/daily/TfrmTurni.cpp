@@ -129,7 +129,7 @@ TfrmTurni::TfrmTurni(QWidget* parent) : RecordEditor(TRecordLayout::daily(), set
     }
     opensScreen<TfrmStampaTurno>(this, QStringLiteral("btnStampa"));
     opensScreen<TfrmAnteprimaTurno>(this, QStringLiteral("btnAnteprima"));
-    opensScreen<TfrmExpTurni>(this, QStringLiteral("btnEsporta"));
+    opensExport<TfrmExpTurni>(this, QStringLiteral("btnEsporta"), ArchiveKindId::Daily);
     ShiftEditors::opensHours(this, QStringLiteral("turni"));
     ShiftEditors::reserveWarningLine(*this);
 }

@@ -59,7 +59,7 @@ TfrmOrari::TfrmOrari(QWidget* parent) : RecordEditor(TRecordLayout::timetables()
                               [this](const TRecord& r, qint64 n) { showRecord(r, n); });
     opensScreen<TfrmTrovaOrari>(this, QStringLiteral("btnTrova"), QStringLiteral("orari"));
     opensScreen<TfrmStampaOrario>(this, QStringLiteral("btnStampa"));
-    opensScreen<TfrmExpOrari>(this, QStringLiteral("btnEsporta"));
+    opensExport<TfrmExpOrari>(this, QStringLiteral("btnEsporta"), ArchiveKindId::Timetables);
 }
 
 QString TfrmOrari::archivePath() const {

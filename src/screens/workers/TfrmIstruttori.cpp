@@ -269,7 +269,7 @@ TfrmIstruttori::TfrmIstruttori(QWidget* parent)
                                      QStringLiteral("istruttori"));
     opensScreen<TfrmStampaIstruttore>(this, QStringLiteral("cmdStampa"));
     opensScreen<TfrmAnteprimaIstruttore>(this, QStringLiteral("cmdAnteprima"));
-    opensScreen<TfrmExpIstruttori>(this, QStringLiteral("cmdEsporta"));
+    opensExport<TfrmExpIstruttori>(this, QStringLiteral("cmdEsporta"), ArchiveKindId::Workers);
     // A worker chosen in the worker search comes back as the record on
     // screen.
     Routes::addRecordReceiver(ScreenName::kTrovaIstruttori, QStringLiteral("istruttori"), this,
