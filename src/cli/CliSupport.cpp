@@ -1,8 +1,8 @@
 #include "CliSupport.h"
+#include "KindArgs.h"
 
 #include "archive/AtomicSave.h"
 #include "archive/RecordArchive.h"
-#include "domain/ArchiveKinds.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -220,15 +220,20 @@ ArchiveRef resolveArchive(const Options& options, const QString& file) {
     if (!options.kind.isEmpty()) {
         ref.layout = layoutForKind(options.kind);
         if (!ref.layout)
-            throw CliError(QStringLiteral("unknown kind '%1' (use daily, weekly, timetables or "
-                                          "workers)")
-                               .arg(options.kind));
+            throw CliError(
+                QStringLiteral("unknown kind '%1' (use %2)")
+                    .arg(options.kind, spokenList(kindNames(everyKind), QStringLiteral("or"))));
     } else {
         ref.layout = layoutForFileName(QFileInfo(ref.path).fileName());
-        if (!ref.layout)
-            throw CliError(QStringLiteral("cannot tell the kind of archive from the name '%1' "
-                                          "(expected NNNN.ore, NNNN.set, %2 or %3; or use --kind)")
-                               .arg(QFileInfo(ref.path).fileName(), kTimetablesFile, kWorkersFile));
+        if (!ref.layout) {
+            QStringList names;
+            for (const ArchiveKind& k : archiveKinds())
+                names << (k.yearly() ? QStringLiteral("NNNN") + k.yearlySuffix : k.fileName);
+            throw CliError(
+                QStringLiteral("cannot tell the kind of archive from the name '%1' "
+                               "(expected %2; or use --kind)")
+                    .arg(QFileInfo(ref.path).fileName(), spokenList(names, QStringLiteral("or"))));
+        }
     }
     if (!archiveThere(ref.path, *ref.layout))
         throw CliError(QStringLiteral("no archive at %1").arg(ref.path));

@@ -15,7 +15,7 @@ int runVerify(const Options& options, const QStringList& args);
 // check codfisc|iva|iban|carta VALUE: the message of the check dialog; exit 0
 // valid, 1 wrong, 2 not checked (wrong length, empty).
 int runCheck(const Options& options, const QStringList& args);
-// find daily|timetables [--year YYYY] [--FIELD TEXT]...: the lines the
+// find daily|weekly|timetables|workers [--year YYYY] [--FIELD TEXT]...: the lines the
 // search screen lists for those filters, in list order.
 int runFind(const Options& options, const QStringList& args);
 // The kinds find searches, and the options it takes for one of them (for

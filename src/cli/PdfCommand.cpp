@@ -1,78 +1,53 @@
 #include "PdfCommand.h"
+#include "KindArgs.h"
 
 #include "archive/Record.h"
 #include "archive/RecordArchive.h"
-#include "domain/ArchiveKinds.h"
 #include "domain/Environment.h"
-#include "reports/DailySheet.h"
 #include "reports/Render.h"
-#include "reports/TimetableSheet.h"
-#include "reports/WeeklySheet.h"
-#include "reports/WorkerCard.h"
+#include "reports/SheetDesigns.h"
 
-#include <QDir>
 #include <QGuiApplication>
-
-#include <algorithm>
 
 namespace cli {
 
 namespace {
 
-const QString kUsage =
-    QStringLiteral("usage: velmora-cli [--folder DIR] pdf daily|weekly --year YYYY N -o FILE.pdf\n"
-                   "       velmora-cli [--folder DIR] pdf timetables|workers N -o FILE.pdf");
+bool printed(const ArchiveKind& kind) {
+    return kind.sheet.has_value();
+}
 
-// The sheets the command prints, each from the archive its editor keeps.
-struct PrintedSheet {
-    const char* name;
-    const TRecordLayout& (*layout)();
-    const report::SheetDesign& (*design)();
-    const QString* file;      // nullptr: one archive a year,
-    const char* yearlySuffix; // YYYY followed by this
-};
-const PrintedSheet kSheets[] = {
-    {"daily", TRecordLayout::daily, report::DailySheet::design, nullptr, ".ore"},
-    {"weekly", TRecordLayout::weekly, report::WeeklySheet::design, nullptr, ".set"},
-    {"timetables", TRecordLayout::timetables, report::TimetableSheet::design, &kTimetablesFile,
-     nullptr},
-    {"workers", TRecordLayout::workers, report::WorkerCard::design, &kWorkersFile, nullptr},
-};
+// A line for the yearly sheets, with --year, and one for the others.
+QString pdfUsage() {
+    QStringList yearly;
+    QStringList single;
+    for (const ArchiveKind& k : archiveKinds())
+        if (printed(k)) (k.yearly() ? yearly : single) << k.name;
+    return QStringLiteral("usage: velmora-cli [--folder DIR] pdf %1 --year YYYY N -o FILE.pdf\n"
+                          "       velmora-cli [--folder DIR] pdf %2 N -o FILE.pdf")
+        .arg(yearly.join(u'|'), single.join(u'|'));
+}
 
 struct PdfRequest {
-    const PrintedSheet* sheet = nullptr;
+    const ArchiveKind* kind = nullptr;
     QString year;
     QString number;
     QString output;
 };
 
 PdfRequest parse(const QStringList& args) {
+    const QString usage = pdfUsage();
     const ParsedArgs parsed = parseArgs(
         args, {{{QStringLiteral("--year")}}, {{QStringLiteral("-o"), QStringLiteral("--output")}}},
-        2, kUsage);
+        2, usage);
     PdfRequest r;
-    if (parsed.positional.isEmpty()) usageError(QStringLiteral("no sheet given"), kUsage);
-    const QString& name = parsed.positional.first();
-    const auto* s =
-        std::find_if(std::begin(kSheets), std::end(kSheets),
-                     [&name](const PrintedSheet& s) { return name == QLatin1String(s.name); });
-    if (s == std::end(kSheets))
-        usageError(
-            QStringLiteral("unknown sheet '%1' (daily, weekly, timetables or workers)").arg(name),
-            kUsage);
-    r.sheet = s;
+    if (parsed.positional.isEmpty()) usageError(QStringLiteral("no sheet given"), usage);
+    r.kind = &offeredKind(parsed.positional.first(), printed, QStringLiteral("sheet"), usage);
     r.number = parsed.positional.value(1);
-    r.year = parsed.value(QStringLiteral("--year"));
     r.output = parsed.value(QStringLiteral("-o"));
-    const bool yearly = r.sheet->file == nullptr;
-    if (yearly && !isYear(r.year))
-        usageError(QStringLiteral("--year needs a four-digit year"), kUsage);
-    if (!yearly && parsed.has(QStringLiteral("--year")))
-        usageError(QStringLiteral("--year is for daily and weekly only: %1 has one archive")
-                       .arg(QLatin1String(r.sheet->name)),
-                   kUsage);
-    if (r.number.isEmpty()) usageError(QStringLiteral("no record number given"), kUsage);
-    if (r.output.isEmpty()) usageError(QStringLiteral("no output file given (-o)"), kUsage);
+    r.year = kindYear(*r.kind, parsed, printed, usage);
+    if (r.number.isEmpty()) usageError(QStringLiteral("no record number given"), usage);
+    if (r.output.isEmpty()) usageError(QStringLiteral("no output file given (-o)"), usage);
     return r;
 }
 
@@ -134,13 +109,11 @@ int runPdf(const Options& options, const QStringList& args) {
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         throw CliError(QStringLiteral("pdf needs a QGuiApplication"));
 
-    const PrintedSheet& printed = *request.sheet;
-    const QString file =
-        printed.file ? *printed.file : request.year + QLatin1String(printed.yearlySuffix);
-    const TRecord record = readRecord(
-        printed.layout(), QDir::cleanPath(QDir(options.folder).filePath(file)), request.number);
+    const ArchiveKind& kind = *request.kind;
+    const TRecord record =
+        readRecord(*kind.layout, kindArchive(options, kind, request.year), request.number);
 
-    const report::SheetDesign& design = printed.design();
+    const report::SheetDesign& design = report::sheetDesign(*kind.sheet);
     report::Report sheet = report::makeSheet(design);
     report::fillSheet(
         sheet, design, [&record](const QString& field) { return record.text(field); },

@@ -3,12 +3,10 @@
 // a scheduler. Only reads: a missing Dipendenti.pro lists nothing and is
 // left missing.
 #include "Commands.h"
+#include "KindArgs.h"
 
-#include "domain/ArchiveKinds.h"
 #include "domain/Renewals.h"
 #include "domain/WorkerRules.h"
-
-#include <QDir>
 
 #include <optional>
 
@@ -34,9 +32,10 @@ std::optional<FixedClock> givenToday(const QStringList& args) {
 int runRenewals(const Options& options, const QStringList& args) {
     const std::optional<FixedClock> given = givenToday(args);
     const Clock& clock = given ? static_cast<const Clock&>(*given) : Clock::current();
-    const QString path = QDir::cleanPath(QDir(options.folder).filePath(kWorkersFile));
+    const ArchiveKind& workers = archiveKind(ArchiveKindId::Workers);
+    const QString path = kindArchive(options, workers);
     // Missing, the archive lists nothing; there but unreadable, it is an error.
-    if (!archiveThere(path, TRecordLayout::workers())) return kExitOk;
+    if (!archiveThere(path, *workers.layout)) return kExitOk;
     writeLines(dueRenewals(path, clock, MissingArchive::ListNothing));
     return kExitOk;
 }

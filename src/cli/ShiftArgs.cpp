@@ -1,8 +1,7 @@
 #include "ShiftArgs.h"
+#include "KindArgs.h"
 
 #include "domain/WorkerRules.h"
-
-#include <QDir>
 
 namespace cli {
 
@@ -19,10 +18,9 @@ ShiftRequest parseShiftRequest(const Options& options, const QStringList& args,
     const bool weekly = parsed.has(QStringLiteral("--weekly"));
     for (const QString& option : valued)
         if (parsed.has(option)) r.values[option] = parsed.value(option);
-    r.layout = weekly ? &TRecordLayout::weekly() : &TRecordLayout::daily();
-    r.archive = QDir::cleanPath(
-        QDir(options.folder)
-            .filePath(r.year + (weekly ? QStringLiteral(".set") : QStringLiteral(".ore"))));
+    const ArchiveKind& kind = archiveKind(weekly ? ArchiveKindId::Weekly : ArchiveKindId::Daily);
+    r.layout = kind.layout;
+    r.archive = kindArchive(options, kind, r.year);
     if (!archiveThere(r.archive, *r.layout))
         throw CliError(QStringLiteral("no archive at %1").arg(r.archive));
     return r;

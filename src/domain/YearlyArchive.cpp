@@ -1,16 +1,15 @@
 #include "YearlyArchive.h"
 
+#include "ArchiveKinds.h"
 #include "Environment.h"
-
-#include "archive/Text.h"
 
 bool isFourCharacterYear(QStringView typed) {
     return typed.size() == 4;
 }
 
 QString yearlyArchivePath(QStringView year, ShiftCalendar calendar) {
-    return ProgramFolder::path() + vtext::trimmed(year) +
-           (calendar == ShiftCalendar::Daily ? QStringLiteral(".ore") : QStringLiteral(".set"));
+    return archivePath(
+        calendar == ShiftCalendar::Daily ? ArchiveKindId::Daily : ArchiveKindId::Weekly, year);
 }
 
 QString currentYear() {

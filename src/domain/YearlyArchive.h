@@ -1,7 +1,8 @@
 #pragma once
-// The shift archives are one file per calendar year in the program folder:
-// the four-digit year followed by ".ore" (daily tables) or ".set" (weekly
-// tables). The year chooser names them from what the user typed.
+// The shift archives are one file per calendar year in the program folder,
+// named as their kinds say (ArchiveKinds): the four-digit year followed by
+// ".ore" (daily tables) or ".set" (weekly tables). The year chooser names them
+// from what the user typed.
 
 #include <QString>
 
@@ -12,7 +13,7 @@ enum class ShiftCalendar { Daily, Weekly };
 bool isFourCharacterYear(QStringView typed);
 
 // The program folder (with its trailing separator) + the year trimmed +
-// ".ore" or ".set". No file is opened or created here.
+// the calendar's suffix. No file is opened or created here.
 QString yearlyArchivePath(QStringView year, ShiftCalendar calendar);
 
 // Today's year, four digits, as the year boxes start.

@@ -442,6 +442,51 @@ TEST_F(CliTest, FindRefusesWhatItCannotSearch) {
     }
 }
 
+// The kinds each command takes, as its usage and its refusals name them.
+TEST_F(CliTest, RefusalsNameTheKindsEachCommandTakes) {
+    const QString find = QStringLiteral("usage: velmora-cli [--folder DIR] find "
+                                        "daily|weekly|timetables|workers [--year YYYY] "
+                                        "[--FIELD TEXT]...");
+    const QString exportUsage = QStringLiteral("usage: velmora-cli [--folder DIR] export daily "
+                                               "--year YYYY | timetables | workers [-o FILE]");
+    const QString pdf = QStringLiteral(
+        "usage: velmora-cli [--folder DIR] pdf daily|weekly --year YYYY N -o FILE.pdf\n"
+        "       velmora-cli [--folder DIR] pdf timetables|workers N -o FILE.pdf");
+    const QString out = path("out.pdf");
+    const struct {
+        QStringList args;
+        QString error;
+    } cases[] = {
+        {{"find", "monthly"},
+         "unknown search 'monthly' (daily, weekly, timetables or workers)\n" + find},
+        {{"find", "weekly", "--year", "24"}, "--year needs a four-digit year\n" + find},
+        {{"export", "weekly"},
+         "unknown export 'weekly' (daily, timetables or workers)\n" + exportUsage},
+        {{"export", "workers", "--year", "2024"},
+         "--year is for daily only: workers has one archive\n" + exportUsage},
+        {{"export", "daily"}, "--year needs a four-digit year\n" + exportUsage},
+        {{"pdf", "monthly", "1", "-o", out},
+         "unknown sheet 'monthly' (daily, weekly, timetables or workers)\n" + pdf},
+        {{"pdf", "timetables", "--year", "2024", "1", "-o", out},
+         "--year is for daily and weekly only: timetables has one archive\n" + pdf},
+        {{"--kind", "monthly", "dump", "2024.ore"},
+         "unknown kind 'monthly' (use daily, weekly, timetables or workers)"},
+        {{"dump", "2024.txt"},
+         "cannot tell the kind of archive from the name '2024.txt' "
+         "(expected NNNN.ore, NNNN.set, Orari.pro or Dipendenti.pro; or "
+         "use --kind)"},
+        {{"conflicts", "--year", "2023", "--weekly"}, "no archive at " + path("2023.set")},
+        {{"hours", "--year", "2023"}, "no archive at " + path("2023.ore")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args.join(u' ').toStdString());
+        const CliRun r = runCli(inFolder(c.args));
+        EXPECT_EQ(r.exitCode, 2);
+        EXPECT_TRUE(r.out.isEmpty()) << r.out.toStdString();
+        EXPECT_EQ(QString::fromUtf8(r.err), "velmora-cli: " + c.error + u'\n');
+    }
+}
+
 TEST_F(CliTest, RenewalsPrintsTheDueContractsInListOrder) {
     ASSERT_TRUE(QFile::remove(path("Dipendenti.pro")));
     const CliRun none = runCli(inFolder({QStringLiteral("renewals")}));

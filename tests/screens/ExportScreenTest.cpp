@@ -1,8 +1,11 @@
-// The three export screens, opened from their editors: the grid of the whole
-// archive, the questions, the file in the program folder, the shell, and an
-// export that cannot be written, and the keyboard.
+// The three export screens, opened from their editors or handed an archive
+// and a table by another opener: the grid of the whole archive, the
+// questions, the file in the program folder, the shell, an export that
+// cannot be written, and the keyboard.
 #include "ScreenFixture.h"
 #include "domain/SpreadsheetExport.h"
+#include "screens/daily/TfrmExpTurni.h"
+#include "screens/timetables/TfrmExpOrari.h"
 #include "support/Faults.h"
 
 #include <QCursor>
@@ -346,6 +349,45 @@ TEST_F(ExportScreens, ExportingAnotherYearReplacesTheDailyFile) {
     EXPECT_TRUE(bytes.contains("Turno 2022"));
     EXPECT_FALSE(bytes.contains("Turno 2021"));
     EXPECT_EQ(bytes.count("<tr>"), 2);
+}
+
+TEST_F(ExportScreens, ListsAndWritesWhatItsOpenerHandsIt) {
+    // Not an editor's archive, nor an editor opening it: the screen lists the
+    // archive it is handed, with the columns of the table it is handed.
+    appendRecords(path("Copia.pro"), TRecordLayout::timetables(),
+                  {{{"Nome", "Inverno"}}, {{"Nome", "Estate"}}});
+    QWidget opener;
+    TfrmExpOrari screen(&opener, {path("Copia.pro"), &timetableExport()});
+    messages->answers = {true, false};
+    modal->scripts.push_back([](QDialog& d) {
+        QTableWidget* g = grid(d);
+        EXPECT_EQ(g->columnCount(), 26);
+        EXPECT_EQ(g->horizontalHeaderItem(2)->data(Qt::UserRole).toString(), "colPeriodo");
+        ASSERT_EQ(g->rowCount(), 2);
+        EXPECT_EQ(g->item(0, 1)->text(), "Inverno");
+        EXPECT_EQ(g->item(1, 1)->text(), "Estate");
+        FormKit::child<QAbstractButton>(&d, "cmdEsporta")->click();
+    });
+    showModal(screen);
+    EXPECT_EQ(asked(), QStringList({kAskFirst, kAskOpen}));
+    const QByteArray bytes = archive_files::readBytes(path("Orari_Lavoro.xls"));
+    EXPECT_TRUE(bytes.contains(kDataCell + "Inverno</td>"));
+    EXPECT_TRUE(bytes.contains(kDataCell + "Estate</td>"));
+    EXPECT_FALSE(QFileInfo::exists(path("Orari.pro"))) << "the timetable editor's archive";
+}
+
+TEST_F(ExportScreens, HandedNothingItListsAndWritesNothing) {
+    // The instance made at start-up, which no editor opens.
+    TfrmExpTurni screen;
+    messages->answers = {true, true};
+    modal->scripts.push_back([](QDialog& d) {
+        EXPECT_EQ(grid(d)->columnCount(), 1);
+        EXPECT_EQ(grid(d)->rowCount(), 10);
+        FormKit::child<QAbstractButton>(&d, "cmdEsporta")->click();
+    });
+    showModal(screen);
+    EXPECT_TRUE(messages->shown.empty());
+    EXPECT_TRUE(QDir(folder.path()).entryList({"*.xls"}, QDir::Files).isEmpty());
 }
 
 } // namespace

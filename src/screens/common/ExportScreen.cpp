@@ -5,8 +5,6 @@
 #include "FormKit.h"
 #include "InfoScreens.h"
 #include "OpenURL.h"
-#include "Platform.h"
-#include "RecordEditor.h"
 #include "domain/Environment.h"
 
 #include <QHBoxLayout>
@@ -28,11 +26,18 @@ const QString kFailed =
 
 constexpr int kNumberWidth = 60;
 
+// The exported columns; none for a screen without a source.
+const std::vector<ExportColumn>& columnsOf(const ExportSource& source) {
+    static const std::vector<ExportColumn> none;
+    return source.table ? source.table->columns : none;
+}
+
 } // namespace
 
-ExportScreen::ExportScreen(QWidget* editor, const ExportTable& table, const QString& objectName,
+ExportScreen::ExportScreen(QWidget* opener, ExportSource source, const QString& objectName,
                            const QString& caption, HelpTopic topic)
-    : QDialog(editor), table_(table) {
+    : QDialog(opener), source_(std::move(source)) {
+    const std::vector<ExportColumn>& columns = columnsOf(source_);
     setObjectName(objectName);
     setWindowTitle(caption);
     setModal(true);
@@ -45,8 +50,7 @@ ExportScreen::ExportScreen(QWidget* editor, const ExportTable& table, const QStr
 
     QFrame* container = FormKit::panel(background, QStringLiteral("panContainer"));
     auto* containerLayout = new QVBoxLayout(container);
-    grid_ =
-        new QTableWidget(kEmptyExportRows, static_cast<int>(table.columns.size()) + 1, container);
+    grid_ = new QTableWidget(kEmptyExportRows, static_cast<int>(columns.size()) + 1, container);
     grid_->setObjectName(QStringLiteral("grdRecords"));
     // What is typed into the grid would reach the file but never the
     // archive: the grid only shows.
@@ -68,8 +72,8 @@ ExportScreen::ExportScreen(QWidget* editor, const ExportTable& table, const QStr
         grid_->setColumnWidth(column, width);
     };
     setColumn(0, QStringLiteral("colNum"), QStringLiteral("N."), kNumberWidth);
-    for (std::size_t i = 0; i < table.columns.size(); ++i) {
-        const ExportColumn& c = table.columns[i];
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        const ExportColumn& c = columns[i];
         setColumn(static_cast<int>(i) + 1, c.name, c.header, c.screenWidth);
     }
     containerLayout->addWidget(grid_);
@@ -116,7 +120,7 @@ ExportScreen::ExportScreen(QWidget* editor, const ExportTable& table, const QStr
 }
 
 QString ExportScreen::filePath() const {
-    return ProgramFolder::path() + table_.fileName;
+    return source_.table ? ProgramFolder::path() + source_.table->fileName : QString();
 }
 
 void ExportScreen::showEvent(QShowEvent* event) {
@@ -129,12 +133,10 @@ void ExportScreen::showEvent(QShowEvent* event) {
 // The archive is read once, when the screen first shows; a failure keeps
 // the grid as it was, without a word.
 void ExportScreen::fillGrid() {
-    const auto* editor = qobject_cast<const RecordEditor*>(parentWidget());
-    if (!editor) return;
-    const QString archive = editor->archivePath();
+    if (!source_.table || source_.archivePath.isEmpty()) return;
     std::vector<QStringList> rows;
     guardArchive(this, std::nullopt, [&] {
-        readExportRows(archive, table_, TRecordArchive::Mode::ReadOrCreate,
+        readExportRows(source_.archivePath, *source_.table, TRecordArchive::Mode::ReadOrCreate,
                        [&](QStringList cells) { rows.push_back(std::move(cells)); });
     });
     if (!rows.empty()) setRows(rows);
@@ -165,10 +167,11 @@ std::vector<QStringList> ExportScreen::gridRows() const {
 }
 
 void ExportScreen::cmdEsportaClick() {
+    if (!source_.table) return;
     Messages& messages = Platform::messages();
     if (!messages.question(this, kAskFirst)) return;
     const QString file = filePath();
-    if (!writeSpreadsheet(file, table_, gridRows())) {
+    if (!writeSpreadsheet(file, *source_.table, gridRows())) {
         messages.plain(this, kFailed);
         return;
     }

@@ -6,5 +6,5 @@
 class TfrmExpTurni : public ExportScreen {
     Q_OBJECT
   public:
-    explicit TfrmExpTurni(QWidget* parent = nullptr);
+    explicit TfrmExpTurni(QWidget* opener = nullptr, ExportSource source = {});
 };

@@ -5,6 +5,7 @@
 #include "TfrmStampaTurno.h"
 #include "TfrmTrovaTurni.h"
 #include "archive/Text.h"
+#include "domain/ArchiveKinds.h"
 #include "screens/common/FormKit.h"
 #include "screens/common/Opens.h"
 #include "screens/common/Platform.h"
@@ -75,7 +76,7 @@ const RecordEditor::Setup& setup() {
             {},
         };
         table.attachmentTag = QStringLiteral("turni");
-        table.help = HelpTopic::Calendar;
+        table.help = archiveKind(ArchiveKindId::Daily).help;
         table.extra = {ShiftEditors::hoursButton()};
         return table;
     }();
@@ -128,7 +129,7 @@ TfrmTurni::TfrmTurni(QWidget* parent) : RecordEditor(TRecordLayout::daily(), set
     }
     opensScreen<TfrmStampaTurno>(this, QStringLiteral("btnStampa"));
     opensScreen<TfrmAnteprimaTurno>(this, QStringLiteral("btnAnteprima"));
-    opensScreen<TfrmExpTurni>(this, QStringLiteral("btnEsporta"));
+    opensExport<TfrmExpTurni>(this, QStringLiteral("btnEsporta"), ArchiveKindId::Daily);
     ShiftEditors::opensHours(this, QStringLiteral("turni"));
     ShiftEditors::reserveWarningLine(*this);
 }

@@ -6,5 +6,5 @@
 class TfrmExpOrari : public ExportScreen {
     Q_OBJECT
   public:
-    explicit TfrmExpOrari(QWidget* parent = nullptr);
+    explicit TfrmExpOrari(QWidget* opener = nullptr, ExportSource source = {});
 };

@@ -7,7 +7,6 @@
 #include "screens/common/Opens.h"
 
 #include "domain/ArchiveKinds.h"
-#include "domain/Environment.h"
 #include "screens/common/Routes.h"
 #include "screens/common/ScreenNames.h"
 
@@ -41,7 +40,7 @@ const RecordEditor::Setup& setup() {
             {},
         };
         table.attachmentTag = QStringLiteral("orari");
-        table.help = HelpTopic::Timetables;
+        table.help = archiveKind(ArchiveKindId::Timetables).help;
         return table;
     }();
     return s;
@@ -60,9 +59,9 @@ TfrmOrari::TfrmOrari(QWidget* parent) : RecordEditor(TRecordLayout::timetables()
                               [this](const TRecord& r, qint64 n) { showRecord(r, n); });
     opensScreen<TfrmTrovaOrari>(this, QStringLiteral("btnTrova"), QStringLiteral("orari"));
     opensScreen<TfrmStampaOrario>(this, QStringLiteral("btnStampa"));
-    opensScreen<TfrmExpOrari>(this, QStringLiteral("btnEsporta"));
+    opensExport<TfrmExpOrari>(this, QStringLiteral("btnEsporta"), ArchiveKindId::Timetables);
 }
 
 QString TfrmOrari::archivePath() const {
-    return ProgramFolder::path() + kTimetablesFile;
+    return ::archivePath(ArchiveKindId::Timetables);
 }

@@ -4,6 +4,7 @@
 #include "TfrmStampaSet.h"
 #include "TfrmTrovaSet.h"
 #include "archive/Text.h"
+#include "domain/ArchiveKinds.h"
 #include "screens/common/FormKit.h"
 #include "screens/common/Opens.h"
 #include "screens/common/Platform.h"
@@ -68,7 +69,7 @@ const RecordEditor::Setup& setup() {
             {},
         };
         table.attachmentTag = QStringLiteral("settimanale");
-        table.help = HelpTopic::Calendar;
+        table.help = archiveKind(ArchiveKindId::Weekly).help;
         table.extra = {ShiftEditors::hoursButton()};
         return table;
     }();

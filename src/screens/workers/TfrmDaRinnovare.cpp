@@ -6,7 +6,7 @@
 #include "screens/common/ScreenNames.h"
 
 static QString workerArchive() {
-    return ProgramFolder::path() + kWorkersFile;
+    return archivePath(ArchiveKindId::Workers);
 }
 
 // Today at the moment the screen shows; the list is not refreshed while it

@@ -2,7 +2,7 @@
 
 #include "screens/common/ScreenNames.h"
 
-TfrmExpIstruttori::TfrmExpIstruttori(QWidget* parent)
-    : ExportScreen(parent, workerExport(), ScreenName::kExpIstruttori,
+TfrmExpIstruttori::TfrmExpIstruttori(QWidget* opener, ExportSource source)
+    : ExportScreen(opener, std::move(source), ScreenName::kExpIstruttori,
                    QStringLiteral(" Esporta archivio lavoratori in Microsoft Excel"),
                    HelpTopic::ExportWorkers) {}

@@ -6,5 +6,5 @@
 class TfrmExpIstruttori : public ExportScreen {
     Q_OBJECT
   public:
-    explicit TfrmExpIstruttori(QWidget* parent = nullptr);
+    explicit TfrmExpIstruttori(QWidget* opener = nullptr, ExportSource source = {});
 };

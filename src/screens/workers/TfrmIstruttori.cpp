@@ -213,7 +213,7 @@ const RecordEditor::Setup& setup() {
             QStringLiteral("Pronto per salvare una nuova scheda..."),
         };
         table.attachmentTag = QStringLiteral("istruttori");
-        table.help = HelpTopic::Workers;
+        table.help = archiveKind(ArchiveKindId::Workers).help;
         return table;
     }();
     return s;
@@ -269,7 +269,7 @@ TfrmIstruttori::TfrmIstruttori(QWidget* parent)
                                      QStringLiteral("istruttori"));
     opensScreen<TfrmStampaIstruttore>(this, QStringLiteral("cmdStampa"));
     opensScreen<TfrmAnteprimaIstruttore>(this, QStringLiteral("cmdAnteprima"));
-    opensScreen<TfrmExpIstruttori>(this, QStringLiteral("cmdEsporta"));
+    opensExport<TfrmExpIstruttori>(this, QStringLiteral("cmdEsporta"), ArchiveKindId::Workers);
     // A worker chosen in the worker search comes back as the record on
     // screen.
     Routes::addRecordReceiver(ScreenName::kTrovaIstruttori, QStringLiteral("istruttori"), this,
@@ -281,7 +281,7 @@ TfrmIstruttori::TfrmIstruttori(QWidget* parent)
 }
 
 QString TfrmIstruttori::archivePath() const {
-    return ProgramFolder::path() + kWorkersFile;
+    return ::archivePath(ArchiveKindId::Workers);
 }
 
 void TfrmIstruttori::newRecordDefaults() {
