@@ -5,7 +5,7 @@
 #include "TfrmCambiaPassword.h"
 #include "TfrmMenuRegistro.h"
 #include "TfrmPassword.h"
-#include "checks/ui/CheckDialogs.h"
+#include "screens/checks/CheckDialogs.h"
 #include "screens/common/Screens.h"
 #include "screens/common/TfrmAllegaCartella.h"
 #include "screens/common/TfrmCalendario.h"

@@ -71,6 +71,7 @@ namespace testing {
 // Makes writers use named temporaries even where unnamed ones work, so the
 // tests reach the way systems without them go.
 void useNamedTemporaries(bool named);
+bool namedTemporaries();
 } // namespace testing
 
 } // namespace AtomicSave

@@ -16,17 +16,8 @@ void store(char* field, int capacity, QStringView text) {
 }
 
 QString load(const char* field, int capacity) {
-    const int length = std::min(static_cast<int>(static_cast<unsigned char>(field[0])), capacity);
-    // Blanks and control characters are the bytes 0x00-0x20 in Windows-1252,
-    // so the text is trimmed before it is converted: one string, not two.
-    const auto* text = reinterpret_cast<const unsigned char*>(field + 1);
-    int begin = 0;
-    int end = length;
-    while (begin < end && text[begin] <= 32)
-        ++begin;
-    while (end > begin && text[end - 1] <= 32)
-        --end;
-    return vtext::fromWin1252(field + 1 + begin, end - begin);
+    // Trimmed before it is converted (see Text.h): one string, not two.
+    return vtext::fromWin1252(vtext::trimmedBytes(storedBytes(field, capacity)));
 }
 
 bool isDamaged(const char* field, int capacity) {

@@ -2,10 +2,13 @@
 // A record buffer of one layout: the bytes as they sit in the file, with
 // field access by index or by name.
 
+#include "FixedText.h"
 #include "RecordLayout.h"
 
 #include <QByteArray>
 #include <QString>
+
+#include <string_view>
 
 class TRecord {
   public:
@@ -28,3 +31,10 @@ class TRecord {
     const TRecordLayout* layout_;
     QByteArray bytes_;
 };
+
+// One field's stored bytes in a record as the file holds it, undecoded and
+// clamped to the field (see TFixedText::storedBytes): what the passes over a
+// whole archive compare and parse.
+inline std::string_view fieldBytes(const char* record, const TFieldDef& field) {
+    return TFixedText::storedBytes(record + field.offset, field.capacity);
+}

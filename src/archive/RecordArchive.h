@@ -77,16 +77,34 @@ class TRecordArchive {
     static void setLockWaitHook(std::function<void(bool waiting)> hook);
 
   private:
-    qint64 fileSize() const;
     [[noreturn]] void fail(const char* what) const;
     [[noreturn]] void fail(const char* what, const char* reason) const;
-    void lock(bool exclusive);
+    // Puts the archive back as it was before a failed write.
+    void undoWrite(qint64 offset, const QByteArray& old);
+    // Tries `tryLock` in short slices until it succeeds or the wait is over;
+    // false when it is over.
+    static bool waitForLock(const std::function<bool()>& tryLock);
+
+    // The system's half, in RecordArchive_posix.cpp or RecordArchive_win.cpp.
+    // Opens path_ in `mode` and locks it (or marks it absent_).
+    void openFile(Mode mode);
+    bool hasFile() const;
+    qint64 fileSize() const;
+    // Moves `size` bytes between `data` and the file at `offset`, however
+    // many calls it takes. False (errno set) when the file refuses or ends
+    // first.
+    bool transfer(char* data, qint64 size, qint64 offset, bool writing) const;
+    void cutTo(qint64 length) const;
+    // False (errno set) when the bytes may not have reached the disk.
+    bool flushToDisk() const;
+    // Closes the file, which also releases its lock; false (errno set) when
+    // the system reports a failure.
+    bool closeFile();
 #ifndef _WIN32
     // Closes and throws unless the opened path is a regular file.
     void refuseOtherThanFile();
+    void lock(bool exclusive);
 #endif
-    // Puts the archive back as it was before a failed write.
-    void undoWrite(qint64 offset, const QByteArray& old);
 
     int recordSize_;
     qint64 position_ = 0;
@@ -99,13 +117,7 @@ class TRecordArchive {
     QString path_;
 #ifdef _WIN32
     void* handle_ = nullptr;
-    void* native() const {
-        return handle_;
-    }
 #else
     int fd_ = -1;
-    int native() const {
-        return fd_;
-    }
 #endif
 };

@@ -20,10 +20,6 @@ char encodeOne(char32_t c) {
     return '?';
 }
 
-bool isBlank(QChar c) {
-    return c.unicode() <= 32;
-}
-
 } // namespace
 
 QByteArray toWin1252(QStringView text) {
@@ -54,9 +50,9 @@ QString fromWin1252(const char* data, qsizetype size) {
 QString trimmed(QStringView text) {
     qsizetype begin = 0;
     qsizetype end = text.size();
-    while (begin < end && isBlank(text[begin]))
+    while (begin < end && isBlank(text[begin].unicode()))
         ++begin;
-    while (end > begin && isBlank(text[end - 1]))
+    while (end > begin && isBlank(text[end - 1].unicode()))
         --end;
     return text.mid(begin, end - begin).toString();
 }
@@ -71,7 +67,7 @@ QString asciiUpper(QStringView text) {
 QString asciiLower(QStringView text) {
     QString out = text.toString();
     for (QChar& c : out)
-        if (c >= u'A' && c <= u'Z') c = QChar(c.unicode() + 32);
+        c = QChar(asciiLower(c.unicode()));
     return out;
 }
 

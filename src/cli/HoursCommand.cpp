@@ -4,7 +4,7 @@
 #include "Commands.h"
 #include "ShiftArgs.h"
 
-#include "domain/Bookings.h"
+#include "domain/BookingTexts.h"
 
 namespace cli {
 

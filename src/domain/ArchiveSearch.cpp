@@ -3,6 +3,7 @@
 #include "FilterRule.h"
 #include "ListOrder.h"
 
+#include "archive/Record.h"
 #include "archive/RecordArchive.h"
 #include "archive/Text.h"
 
@@ -27,39 +28,30 @@ bool openForPass(TRecordArchive& archive, const QString& path, MissingArchive mi
     return true;
 }
 
-char foldedByte(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
-}
-
 // filterHits() on the record bytes: the filter in Windows-1252, both sides
-// folded for A to Z, the field's stored text untrimmed. The code page maps
-// only ASCII bytes to ASCII letters, so folding bytes is folding text.
+// folded for A to Z (on bytes as on text, see Text.h), the field's stored
+// text untrimmed.
 class ByteFilter {
   public:
-    ByteFilter(const QString& text, const TFieldDef& field)
-        : offset_(field.offset), capacity_(field.capacity) {
+    ByteFilter(const QString& text, const TFieldDef& field) : field_(&field) {
         const QByteArray bytes = vtext::toWin1252(text);
         // A character the code page lacks cannot occur in an archive text.
         hittable_ = !text.isEmpty() && vtext::fromWin1252(bytes) == text;
         for (char c : bytes)
-            folded_.push_back(foldedByte(c));
+            folded_.push_back(vtext::asciiLower(c));
     }
 
     bool hits(const char* record) const {
         if (!hittable_) return false;
-        const char* field = record + offset_;
-        const int length =
-            std::min(static_cast<int>(static_cast<unsigned char>(field[0])), capacity_);
+        const std::string_view stored = fieldBytes(record, *field_);
         std::array<char, 256> text;
-        for (int i = 0; i < length; ++i)
-            text[static_cast<std::size_t>(i)] = foldedByte(field[1 + i]);
-        return std::string_view(text.data(), static_cast<std::size_t>(length)).find(folded_) !=
-               std::string_view::npos;
+        std::transform(stored.begin(), stored.end(), text.begin(),
+                       [](char c) { return vtext::asciiLower(c); });
+        return std::string_view(text.data(), stored.size()).find(folded_) != std::string_view::npos;
     }
 
   private:
-    int offset_;
-    int capacity_;
+    const TFieldDef* field_;
     bool hittable_;
     std::string folded_;
 };

@@ -24,39 +24,11 @@ namespace {
 
 constexpr qint64 kNoDay = std::numeric_limits<qint64>::min();
 
-// A field's stored text as bytes, trimmed: Windows-1252 maps the blanks and
-// control characters to the bytes 0x00-0x20 and only ASCII bytes to ASCII
-// letters, so trimming and folding bytes is trimming and folding the text.
-struct Bytes {
-    const char* data;
-    int size;
-};
-
-Bytes trimmedBytes(const char* data, int size) {
-    while (size > 0 && static_cast<unsigned char>(data[0]) <= 32) {
-        ++data;
-        --size;
-    }
-    while (size > 0 && static_cast<unsigned char>(data[size - 1]) <= 32)
-        --size;
-    return {data, size};
-}
-
-Bytes fieldBytes(const char* record, const TFieldDef& field) {
-    const char* at = record + field.offset;
-    return trimmedBytes(
-        at + 1, std::min(static_cast<int>(static_cast<unsigned char>(at[0])), field.capacity));
-}
-
-char folded(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
-}
-
-bool sameName(Bytes a, Bytes b) {
-    if (a.size != b.size) return false;
-    for (int i = 0; i < a.size; ++i)
-        if (folded(a.data[i]) != folded(b.data[i])) return false;
-    return true;
+// The tables are read as the file holds them, trimmed and folded as bytes
+// (see archive/Text.h): a year is hundreds of thousands of boxes, and only
+// the names kept are decoded.
+std::string_view trimmedField(const char* record, const TFieldDef& field) {
+    return vtext::trimmedBytes(fieldBytes(record, field));
 }
 
 // "hh:mm", "h:mm", "hh.mm" or "h.mm"; `at(i)` gives the i-th character.
@@ -82,10 +54,12 @@ template <class At> std::optional<int> readTime(qsizetype size, At at, bool asEn
     return hours * 60 + minutes;
 }
 
-std::optional<int> timeOfBytes(Bytes b, bool asEnd) {
+std::optional<int> timeOfBytes(std::string_view b, bool asEnd) {
     return readTime(
-        b.size,
-        [&b](qsizetype i) { return static_cast<int>(static_cast<unsigned char>(b.data[i])); },
+        static_cast<qsizetype>(b.size()),
+        [&b](qsizetype i) {
+            return static_cast<int>(static_cast<unsigned char>(b[static_cast<std::size_t>(i)]));
+        },
         asEnd);
 }
 
@@ -97,13 +71,13 @@ std::optional<Span> spanOf(std::optional<int> start, std::optional<int> end) {
 }
 
 // "dd/mm/yyyy" as the date picker writes it, as a Julian day.
-std::optional<qint64> julianDay(Bytes b) {
-    if (b.size != 10 || b.data[2] != '/' || b.data[5] != '/') return std::nullopt;
-    auto number = [&b](int from, int count) {
+std::optional<qint64> julianDay(std::string_view b) {
+    if (b.size() != 10 || b[2] != '/' || b[5] != '/') return std::nullopt;
+    auto number = [&b](std::size_t from, std::size_t count) {
         int value = 0;
-        for (int i = from; i < from + count; ++i) {
-            if (b.data[i] < '0' || b.data[i] > '9') return -1;
-            value = value * 10 + (b.data[i] - '0');
+        for (std::size_t i = from; i < from + count; ++i) {
+            if (b[i] < '0' || b[i] > '9') return -1;
+            value = value * 10 + (b[i] - '0');
         }
         return value;
     };
@@ -155,23 +129,24 @@ const ShiftFields& shiftFields(const TRecordLayout& layout) {
     throw std::logic_error("bookings are read from shift tables only");
 }
 
-// The names of a workers box, each once; at most 61 fit in 120 bytes. Left
-// uninitialised beyond `count`: it is filled for every box of a year.
+// The names of a workers box, each once, as views into the record; at most
+// 61 fit in 120 bytes.
 struct Names {
-    std::array<Bytes, 64> names;
+    std::array<std::string_view, 64> names;
     int count = 0;
 };
 
-Names namesOf(Bytes box) {
+Names namesOf(std::string_view box) {
     Names out;
-    int from = 0;
-    for (int i = 0; i <= box.size; ++i) {
-        if (i < box.size && box.data[i] != ',') continue;
-        const Bytes name = trimmedBytes(box.data + from, i - from);
+    std::size_t from = 0;
+    for (std::size_t i = 0; i <= box.size(); ++i) {
+        if (i < box.size() && box[i] != ',') continue;
+        const std::string_view name = vtext::trimmedBytes(box.substr(from, i - from));
         from = i + 1;
-        if (name.size == 0) continue;
+        if (name.empty()) continue;
         const auto end = out.names.begin() + out.count;
-        if (std::none_of(out.names.begin(), end, [&](Bytes n) { return sameName(n, name); }) &&
+        if (std::none_of(out.names.begin(), end,
+                         [&](std::string_view n) { return vtext::sameAsciiFolded(n, name); }) &&
             out.count < static_cast<int>(out.names.size()))
             out.names[static_cast<std::size_t>(out.count++)] = name;
     }
@@ -181,17 +156,17 @@ Names namesOf(Bytes box) {
 // Hands `visit` every cell of a table that names at least one worker, with
 // the cell's Julian day and time span (nothing for what cannot be read).
 template <class Visit> void forEachCell(const char* record, const ShiftFields& f, Visit&& visit) {
-    const std::optional<qint64> first = julianDay(fieldBytes(record, f.date));
+    const std::optional<qint64> first = julianDay(trimmedField(record, f.date));
     const int firstWeekday = first ? QDate::fromJulianDay(*first).dayOfWeek() - 1 : 0;
     for (const Cell& c : f.cells) {
-        const Bytes box = fieldBytes(record, c.workers);
-        if (box.size == 0) continue;
+        const std::string_view box = trimmedField(record, c.workers);
+        if (box.empty()) continue;
         const Names names = namesOf(box);
         if (names.count == 0) continue;
         std::optional<qint64> day;
         if (first) day = *first + (f.weekly ? (c.day - firstWeekday + 7) % 7 : 0);
-        const std::optional<Span> span = spanOf(timeOfBytes(fieldBytes(record, c.start), false),
-                                                timeOfBytes(fieldBytes(record, c.end), true));
+        const std::optional<Span> span = spanOf(timeOfBytes(trimmedField(record, c.start), false),
+                                                timeOfBytes(trimmedField(record, c.end), true));
         visit(c, day, span, names);
     }
 }
@@ -199,19 +174,6 @@ template <class Visit> void forEachCell(const char* record, const ShiftFields& f
 // FNV-1a, over the folded bytes of a name.
 constexpr std::uint64_t kFnvOffset = 14695981039346656037ull;
 constexpr std::uint64_t kFnvPrime = 1099511628211ull;
-
-QString clock(int minutes) {
-    const int m = minutes % kMinutesPerDay;
-    return QStringLiteral("%1:%2").arg(m / 60, 2, 10, QChar(u'0')).arg(m % 60, 2, 10, QChar(u'0'));
-}
-
-QString dateText(const QDate& date) {
-    return date.toString(QStringLiteral("dd/MM/yyyy"));
-}
-
-QString fromTo(const Span& span) {
-    return QStringLiteral("dalle %1 alle %2").arg(clock(span.start), clock(span.end));
-}
 
 } // namespace
 
@@ -225,17 +187,12 @@ std::optional<Span> slotSpan(QStringView start, QStringView end) {
     return spanOf(minuteOfDay(start, false), minuteOfDay(end, true));
 }
 
-QString spanText(const Span& span) {
-    return clock(span.start) + u'-' + clock(span.end);
-}
-
 QStringList workerNames(QStringView box) {
     const QByteArray bytes = vtext::toWin1252(box);
-    const Names names = namesOf({bytes.constData(), static_cast<int>(bytes.size())});
+    const Names names = namesOf({bytes.constData(), static_cast<std::size_t>(bytes.size())});
     QStringList out;
     for (int i = 0; i < names.count; ++i)
-        out << vtext::fromWin1252(names.names[static_cast<std::size_t>(i)].data,
-                                  names.names[static_cast<std::size_t>(i)].size);
+        out << vtext::fromWin1252(names.names[static_cast<std::size_t>(i)]);
     return out;
 }
 
@@ -249,10 +206,8 @@ TableBookings bookingsOf(const TRecord& table, qint64 number) {
                 [&](const Cell& c, std::optional<qint64> day, std::optional<Span> span,
                     const Names& names) {
                     QStringList written;
-                    for (int i = 0; i < names.count; ++i) {
-                        const Bytes& n = names.names[static_cast<std::size_t>(i)];
-                        written << vtext::fromWin1252(n.data, n.size);
-                    }
+                    for (int i = 0; i < names.count; ++i)
+                        written << vtext::fromWin1252(names.names[static_cast<std::size_t>(i)]);
                     if (!day || !span) {
                         out.leftOut.push_back(written);
                         return;
@@ -268,19 +223,19 @@ Ledger::Ledger(const TRecordLayout& layout) : layout_(&layout) {
     shiftFields(layout); // refuses a layout that is not a shift table's
 }
 
-int Ledger::workerId(const char* name, int size) {
+int Ledger::workerId(std::string_view name) {
     // An open-addressing table of the folded names: a year holds hundreds of
     // thousands of names and few people, so this lookup is the hot path. The
     // name is folded and hashed in one pass, and a stored hash spares most
     // comparisons of the texts.
     std::array<char, 256> folding;
     std::uint64_t hash = kFnvOffset;
-    for (int i = 0; i < size; ++i) {
-        const char c = folded(name[i]);
-        folding[static_cast<std::size_t>(i)] = c;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const char c = vtext::asciiLower(name[i]);
+        folding[i] = c;
         hash = (hash ^ static_cast<unsigned char>(c)) * kFnvPrime;
     }
-    const std::string_view key(folding.data(), static_cast<std::size_t>(size));
+    const std::string_view key(folding.data(), name.size());
     if (buckets_.empty()) buckets_.assign(1024, -1);
     auto bucketOf = [this](std::uint64_t h, std::string_view k) {
         const std::size_t mask = buckets_.size() - 1;
@@ -298,7 +253,7 @@ int Ledger::workerId(const char* name, int size) {
     const int id = static_cast<int>(keys_.size());
     keys_.emplace_back(key);
     hashes_.push_back(hash);
-    names_.push_back(vtext::fromWin1252(name, size));
+    names_.push_back(vtext::fromWin1252(name));
     buckets_[at] = id;
     if (keys_.size() * 2 > buckets_.size()) {
         buckets_.assign(buckets_.size() * 2, -1);
@@ -324,12 +279,11 @@ void Ledger::add(const char* record, qint64 number) {
                         leftOut_.push_back(day ? *day : kNoDay);
                         return;
                     }
-                    for (int i = 0; i < names.count; ++i) {
-                        const Bytes& n = names.names[static_cast<std::size_t>(i)];
+                    for (int i = 0; i < names.count; ++i)
                         entries_.push_back({*day * kMinutesPerDay + span->start, span->minutes(),
-                                            workerId(n.data, n.size), table,
-                                            static_cast<qint8>(c.slot), static_cast<qint8>(c.day)});
-                    }
+                                            workerId(names.names[static_cast<std::size_t>(i)]),
+                                            table, static_cast<qint8>(c.slot),
+                                            static_cast<qint8>(c.day)});
                 });
 }
 
@@ -430,36 +384,6 @@ Ledger readLedger(const QString& path, const TRecordLayout& layout, MissingArchi
     passOverArchive(path, layout.size(), missing,
                     [&ledger](qint64 number, const char* record) { ledger.add(record, number); });
     return ledger;
-}
-
-QString hoursText(int minutes) {
-    return QStringLiteral("%1:%2").arg(minutes / 60).arg(minutes % 60, 2, 10, QChar(u'0'));
-}
-
-QString doubleBookingWarning(const std::vector<Conflict>& conflicts, qint64 number) {
-    std::vector<const Conflict*> mine;
-    for (const Conflict& c : conflicts)
-        if (c.first.record == number || c.second.record == number) mine.push_back(&c);
-    if (mine.empty()) return {};
-    const Conflict& c = *mine.front();
-    QString text;
-    if (c.first.record == c.second.record) {
-        text =
-            QStringLiteral("Attenzione: %1 è in due turni sovrapposti di questa tabella il "
-                           "%2: %3 e %4.")
-                .arg(c.worker, dateText(c.first.date), fromTo(c.first.span), fromTo(c.second.span));
-    } else {
-        const BookedSlot& here = c.first.record == number ? c.first : c.second;
-        const BookedSlot& there = c.first.record == number ? c.second : c.first;
-        const QString otherDay =
-            there.date == here.date ? QString() : QStringLiteral(" del ") + dateText(there.date);
-        text = QStringLiteral("Attenzione: %1 è in turno il %2 %3 in questa tabella e %4%5 nella "
-                              "tabella \"%6\" (scheda n. %7).")
-                   .arg(c.worker, dateText(here.date), fromTo(here.span), fromTo(there.span),
-                        otherDay, there.table, QString::number(there.record));
-    }
-    if (mine.size() > 1) text += QStringLiteral(" Altre sovrapposizioni: %1.").arg(mine.size() - 1);
-    return text;
 }
 
 } // namespace bookings

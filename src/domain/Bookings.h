@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace bookings {
@@ -36,8 +37,6 @@ struct Span {
 // Nothing when either time cannot be read, or when the slot lasts no time
 // (the same start and end): such a slot is left out and counted.
 std::optional<Span> slotSpan(QStringView start, QStringView end);
-// "hh:mm-hh:mm", as the clock shows the two times.
-QString spanText(const Span& span);
 
 // The names of a workers box, as the worker picker writes them
 // ("Cognome Nome, Cognome Nome") or as typed: split at the commas, trimmed,
@@ -127,7 +126,7 @@ class Ledger {
         qint64 number;
         QString name;
     };
-    int workerId(const char* name, int size);
+    int workerId(std::string_view name);
     BookedSlot slotOf(const Entry& e) const;
 
     const TRecordLayout* layout_;
@@ -146,13 +145,5 @@ class Ledger {
 // Reads every table of an archive into a ledger in one pass. Throws
 // ArchiveError when the file cannot be opened or read.
 Ledger readLedger(const QString& path, const TRecordLayout& layout, MissingArchive missing);
-
-// "H:MM": hours not padded, minutes two digits.
-QString hoursText(int minutes);
-
-// The warning line an editor shows once table `number` is saved: the first
-// double booking it is part of, naming the worker, the other table and both
-// times; empty when it has none.
-QString doubleBookingWarning(const std::vector<Conflict>& conflicts, qint64 number);
 
 } // namespace bookings

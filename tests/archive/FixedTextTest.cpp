@@ -44,6 +44,7 @@ TEST(FixedText, LengthByteBeyondCapacityIsClamped) {
                      "SECRET",
                      12);
     EXPECT_EQ(TFixedText::load(bytes.constData(), 5), QStringLiteral("abcde"));
+    EXPECT_EQ(TFixedText::storedBytes(bytes.constData(), 5), "abcde");
     EXPECT_TRUE(TFixedText::isDamaged(bytes.constData(), 5));
     EXPECT_FALSE(TFixedText::isDamaged(bytes.constData(), 255));
 }
@@ -60,6 +61,24 @@ TEST(Text, Windows1252BothWays) {
 TEST(Text, CaseFoldingTouchesOnlyAscii) {
     EXPECT_EQ(vtext::asciiUpper(QStringLiteral("perGolato è ß")), QStringLiteral("PERGOLATO è ß"));
     EXPECT_EQ(vtext::asciiLower(QStringLiteral("PERGOLATO È")), QStringLiteral("pergolato È"));
+}
+
+// The passes over a whole archive trim and fold the stored bytes without
+// decoding them: for every byte that must be what the rules do to its text.
+TEST(Text, TrimAndFoldOnStoredBytesAreTrimAndFoldOnTheText) {
+    for (int i = 0; i < 256; ++i) {
+        const char byte = static_cast<char>(i);
+        const QString text = vtext::fromWin1252(&byte, 1);
+        EXPECT_EQ(vtext::isBlank(byte), vtext::trimmed(text).isEmpty()) << i;
+        EXPECT_EQ(vtext::fromWin1252(QByteArray(1, vtext::asciiLower(byte))),
+                  vtext::asciiLower(text))
+            << i;
+    }
+    EXPECT_EQ(vtext::trimmedBytes(" \t\x01Rossi  Mario\x20\r\n"), "Rossi  Mario");
+    EXPECT_EQ(vtext::trimmedBytes("\x7f\xa0"), "\x7f\xa0"); // DEL and the no-break space stay
+    EXPECT_TRUE(vtext::sameAsciiFolded("ROSSI Mario", "rossi mARIO"));
+    EXPECT_FALSE(vtext::sameAsciiFolded("\xc8", "\xe8")); // È and è
+    EXPECT_FALSE(vtext::sameAsciiFolded("Rossi", "Rossi "));
 }
 
 } // namespace

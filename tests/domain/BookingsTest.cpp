@@ -1,7 +1,7 @@
 // Who works when: the slot times, the names of a workers box, the days of
 // daily and weekly tables, the double bookings, the hours per worker and the
 // warning line of the editors, each as a table of cases.
-#include "domain/Bookings.h"
+#include "domain/BookingTexts.h"
 #include "domain/WorkerCalendar.h"
 
 #include <gtest/gtest.h>

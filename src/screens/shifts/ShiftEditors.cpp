@@ -1,7 +1,7 @@
 #include "ShiftEditors.h"
 
 #include "TfrmOre.h"
-#include "domain/Bookings.h"
+#include "domain/BookingTexts.h"
 #include "screens/common/ArchiveAction.h"
 #include "screens/common/FormKit.h"
 #include "screens/common/Opens.h"

@@ -1,6 +1,6 @@
 #include "TfrmOre.h"
 
-#include "domain/Bookings.h"
+#include "domain/BookingTexts.h"
 #include "domain/Environment.h"
 #include "screens/common/RecordEditor.h"
 #include "screens/common/ScreenNames.h"

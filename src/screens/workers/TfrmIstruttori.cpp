@@ -7,10 +7,10 @@
 #include "TfrmTrovaIstruttori.h"
 
 #include "archive/Text.h"
-#include "checks/ui/CheckDialogs.h"
 #include "domain/ArchiveKinds.h"
 #include "domain/Environment.h"
 #include "domain/WorkerRules.h"
+#include "screens/checks/CheckDialogs.h"
 #include "screens/common/FormKit.h"
 #include "screens/common/OpenURL.h"
 #include "screens/common/Opens.h"

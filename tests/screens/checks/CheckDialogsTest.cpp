@@ -2,7 +2,7 @@
 // typed, the Enter, Space and Esc keys, and a value that cannot be checked.
 #include "CheckDialogParts.h"
 
-#include "checks/ui/CheckDialogs.h"
+#include "screens/checks/CheckDialogs.h"
 #include "support/GuiTest.h"
 
 #include <QLabel>
