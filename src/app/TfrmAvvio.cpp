@@ -32,7 +32,7 @@ class ClickableText : public QLabel {
 
   protected:
     void mouseReleaseEvent(QMouseEvent* e) override {
-        if (isEnabled() && onClick && rect().contains(e->position().toPoint())) onClick();
+        if (onClick && rect().contains(e->position().toPoint())) onClick();
     }
 };
 
@@ -66,22 +66,22 @@ struct Tile {
     const char* picture;
     const char* buttonText; // with its Alt letter
     const char* description;
-    const QString* opens; // the screen the tile shows; nullptr while it is not built
+    const QString& opens; // the screen the tile shows
 };
 
 const Tile kTiles[] = {
     {"Orari", ":/tiles/orari.svg", "&IMPOSTAZIONE ORARI",
      "Modelli di orario riutilizzabili: periodo di validità, sede, disposizioni e fino a "
      "dodici fasce orarie con le attività da svolgere.",
-     &ScreenName::kOrari},
+     ScreenName::kOrari},
     {"Calendario", ":/tiles/calendario.svg", "&CALENDARIO TURNI",
      "Tabelle dei turni giornaliere e settimanali, archiviate per anno solare, con i turnisti "
      "di ogni fascia oraria.",
-     &ScreenName::kMenuRegistro},
+     ScreenName::kMenuRegistro},
     {"Anagrafica", ":/tiles/anagrafica.svg", "&ANAGRAFICA LAVORATORI",
      "Dati anagrafici, recapiti, dati di pagamento e contratti dei lavoratori, con i "
      "contratti in scadenza.",
-     &ScreenName::kIstruttori},
+     ScreenName::kIstruttori},
 };
 
 QString s(const char* text) {
@@ -136,26 +136,21 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent) {
             QStringLiteral("QToolButton { font-weight: bold; padding: 8px 16px; color: white;"
                            " border: 3px solid transparent;"
                            " background: #2c5d9b; border-radius: 4px; }"
-                           " QToolButton:disabled { background: #9aa9bb; }"
                            " QToolButton:focus { border: 3px solid #ffd84a; }"));
         auto* info = new ClickableText("inf" + stem, s(t.description), tile);
         info->setFixedWidth(280);
         // Aligned items in a layout get no height-for-width; reserve the lines.
         info->setMinimumHeight(info->heightForWidth(280));
-        for (QWidget* w : std::initializer_list<QWidget*>{picture, button, info})
-            w->setEnabled(t.opens != nullptr);
         column->addWidget(picture, 0, Qt::AlignHCenter);
         column->addWidget(button, 0, Qt::AlignHCenter);
         column->addWidget(info, 0, Qt::AlignHCenter);
         column->addStretch();
         new TileFrame(tile, button);
         tiles->addWidget(tile);
-        if (t.opens) {
-            auto open = [this, to = *t.opens] { Screens::handOver(this, to); };
-            connect(picture, &QToolButton::clicked, this, open);
-            connect(button, &QToolButton::clicked, this, open);
-            info->onClick = open;
-        }
+        auto open = [this, to = t.opens] { Screens::handOver(this, to); };
+        connect(picture, &QToolButton::clicked, this, open);
+        connect(button, &QToolButton::clicked, this, open);
+        info->onClick = open;
     }
     page->addLayout(tiles);
     page->addStretch(2);

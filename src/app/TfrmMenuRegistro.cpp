@@ -41,14 +41,13 @@ struct YearBox {
     const char* caption;
     const char* field;
     const char* button;
-    bool available;
 };
 
 const YearBox kBoxes[] = {
     {"shpFatture", "intAnnoFatture", "Programmazione turni giornaliera:", "titAnnoFatture",
-     "txtAnnoFatture", "btnApriFatture", true},
+     "txtAnnoFatture", "btnApriFatture"},
     {"shpAnnoSet", "intAnnoRiepStats", "Programmazione turni settimanale:", "Label1", "txtAnnoSet",
-     "btnApriAnnoSet", true},
+     "btnApriAnnoSet"},
 };
 
 QString s(const char* text) {
@@ -103,7 +102,6 @@ TfrmMenuRegistro::TfrmMenuRegistro(QWidget* parent) : QWidget(parent) {
         grid->addWidget(year, 1, 1);
         auto* apri = new QPushButton(QStringLiteral("Apri"), frame);
         apri->setObjectName(s(b.button));
-        apri->setEnabled(b.available);
         apri->setAutoDefault(true); // Enter on the focused button opens, as Space does
         grid->addWidget(apri, 1, 2);
         year->installEventFilter(new YearKeys(year, apri));

@@ -58,7 +58,6 @@ class RecordEditor : public QWidget {
         std::vector<Mandatory> mandatory; // checked in this order at Salva
         QString firstField;               // where Nuovo and showing put the focus
         QStringList omitted;              // standard buttons this editor does not have
-        QStringList unavailable;          // shown disabled: their screen is not there yet
         // Standard names this editor spells otherwise (btnNuovo -> cmdNuovo).
         std::vector<std::pair<QString, QString>> renamed = {};
         // Buttons of this editor alone, placed before Esci.

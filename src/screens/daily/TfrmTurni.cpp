@@ -72,7 +72,6 @@ const RecordEditor::Setup& setup() {
                   "si riferiscono i turni di lavoro.")}},
             QStringLiteral("txtNome"),
             {},
-            {},
         };
         table.attachmentTag = QStringLiteral("turni");
         table.help = HelpTopic::Calendar;

@@ -13,7 +13,7 @@ namespace ShiftEditors {
 const EditorButton& hoursButton() {
     static const EditorButton button{
         "btnOre", "document-open-recent", "Ore",
-        "Visualizza le ore di lavoro di ogni turnista nel periodo scelto.", true};
+        "Visualizza le ore di lavoro di ogni turnista nel periodo scelto."};
     return button;
 }
 

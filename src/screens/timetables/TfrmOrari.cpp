@@ -38,7 +38,6 @@ const RecordEditor::Setup& setup() {
             {{QStringLiteral("txtNome"), EditorTexts::kNameWarning}},
             QStringLiteral("txtNome"),
             {QStringLiteral("btnAnteprima")},
-            {},
         };
         table.attachmentTag = QStringLiteral("orari");
         table.help = HelpTopic::Timetables;

@@ -65,7 +65,6 @@ const RecordEditor::Setup& setup() {
                              "fine della settimana a cui si riferiscono i turni di lavoro.")}},
             QStringLiteral("txtNome"),
             {QStringLiteral("btnEsporta")},
-            {},
         };
         table.attachmentTag = QStringLiteral("settimanale");
         table.help = HelpTopic::Calendar;

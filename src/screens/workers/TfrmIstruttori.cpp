@@ -198,7 +198,6 @@ const RecordEditor::Setup& setup() {
              {QStringLiteral("txtScadenza"), kScadenzaMissing}},
             QStringLiteral("txtCognome"),
             {QStringLiteral("btnDuplica")},
-            {},
             {{"btnNuovo", "cmdNuovo"},
              {"btnSalva", "cmdSalva"},
              {"btnTrova", "cmdTrova"},
@@ -209,7 +208,7 @@ const RecordEditor::Setup& setup() {
              {"btnGuida", "cmdGuida"},
              {"btnEsci", "cmdEsci"}},
             {{"cmdScaduti", "x-office-calendar", "Scadenze",
-              "Visualizza il riepilogo dei contratti in scadenza o scaduti.", true}},
+              "Visualizza il riepilogo dei contratti in scadenza o scaduti."}},
             QStringLiteral("Pronto per salvare una nuova scheda..."),
         };
         table.attachmentTag = QStringLiteral("istruttori");
