@@ -6,6 +6,7 @@
 #include "TfrmMenuRegistro.h"
 #include "TfrmPassword.h"
 #include "checks/ui/CheckDialogs.h"
+#include "screens/common/ScreenNames.h"
 #include "screens/common/Screens.h"
 #include "screens/common/TfrmAllegaCartella.h"
 #include "screens/common/TfrmCalendario.h"
@@ -103,7 +104,7 @@ ScreenSet::~ScreenSet() {
 }
 
 QWidget* ScreenSet::first() const {
-    return Screens::find(QStringLiteral("TfrmPassword"));
+    return Screens::find(ScreenName::kPassword);
 }
 
 QStringList ScreenSet::order() const {

@@ -6,6 +6,7 @@
 #include "archive/Text.h"
 #include "screens/common/FormKit.h"
 #include "screens/common/Platform.h"
+#include "screens/common/ScreenNames.h"
 #include "screens/common/Screens.h"
 
 #include <QCloseEvent>
@@ -54,7 +55,7 @@ QString s(const char* text) {
 } // namespace
 
 TfrmCambiaPassword::TfrmCambiaPassword(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("TfrmCambiaPassword"));
+    setObjectName(ScreenName::kCambiaPassword);
     auto [page, body] = passwordWindow(this, QStringLiteral(" Cambia password"));
 
     auto* grid = new QGridLayout;
@@ -179,10 +180,10 @@ void TfrmCambiaPassword::showEvent(QShowEvent* event) {
 void TfrmCambiaPassword::closeEvent(QCloseEvent* event) {
     event->accept();
     lblMemory_->clear();
-    QWidget* login = Screens::find(QStringLiteral("TfrmPassword"));
+    QWidget* login = Screens::find(ScreenName::kPassword);
     if (!login) return;
     FormKit::child<QLineEdit>(login, QStringLiteral("txtPassword"))->clear();
     FormKit::child<QLabel>(login, QStringLiteral("lblMemory"))->clear();
-    Screens::handOver(this, QStringLiteral("TfrmPassword"));
+    Screens::handOver(this, ScreenName::kPassword);
     FormKit::child<QLineEdit>(login, QStringLiteral("txtPassword"))->setFocus(Qt::OtherFocusReason);
 }

@@ -16,6 +16,8 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace {
 
 // Enter in a year box moves to that box's "Apri".
@@ -57,7 +59,7 @@ QString s(const char* text) {
 } // namespace
 
 TfrmMenuRegistro::TfrmMenuRegistro(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("TfrmMenuRegistro"));
+    setObjectName(ScreenName::kMenuRegistro);
     setWindowTitle(QStringLiteral(" Velmora - Calendario Turni"));
     FormKit::maximize(this);
     FormKit::backdrop(this);
@@ -119,7 +121,7 @@ TfrmMenuRegistro::TfrmMenuRegistro(QWidget* parent) : QWidget(parent) {
 
     txtAnnoFatture_ = FormKit::child<QLineEdit>(this, "txtAnnoFatture");
     txtAnnoSet_ = FormKit::child<QLineEdit>(this, "txtAnnoSet");
-    lblMemory_ = FormKit::hiddenLabel(this, "lblMemory", "avvio");
+    lblMemory_ = FormKit::hiddenLabel(this, "lblMemory", RoutingTag::kAvvio);
 
     FormKit::onClick(this, "btnApriFatture", [this] { btnApriFattureClick(); });
     FormKit::onClick(this, "btnApriAnnoSet", [this] { btnApriAnnoSetClick(); });
@@ -133,7 +135,7 @@ void TfrmMenuRegistro::showEvent(QShowEvent* event) {
     const QString year = currentYear();
     txtAnnoFatture_->setText(year);
     txtAnnoSet_->setText(year);
-    lblMemory_->setText(QStringLiteral("avvio"));
+    lblMemory_->setText(RoutingTag::kAvvio);
     txtAnnoFatture_->setFocus(Qt::OtherFocusReason);
 }
 
@@ -155,21 +157,23 @@ void TfrmMenuRegistro::openYear(QLineEdit* year, const QString& editor, ShiftCal
 }
 
 void TfrmMenuRegistro::btnApriFattureClick() {
-    openYear(txtAnnoFatture_, ScreenName::kTurni, ShiftCalendar::Daily, QStringLiteral("registro"));
+    openYear(txtAnnoFatture_, ScreenName::kTurni, ShiftCalendar::Daily, RoutingTag::kRegistro);
 }
 
 void TfrmMenuRegistro::btnApriAnnoSetClick() {
     openYear(txtAnnoSet_, ScreenName::kSettimanale, ShiftCalendar::Weekly,
-             QStringLiteral("settimanale"));
+             RoutingTag::kSettimanale);
 }
 
 void TfrmMenuRegistro::closeEvent(QCloseEvent* event) {
     event->accept();
+    // Where the chooser's own tag hands over to; any other tag, nowhere.
+    const std::pair<const QString&, const QString&> next[] = {
+        {RoutingTag::kAvvio, ScreenName::kAvvio},
+        {RoutingTag::kRegistro, ScreenName::kTurni},
+        {RoutingTag::kSettimanale, ScreenName::kSettimanale},
+    };
     const QString tag = vtext::trimmed(lblMemory_->text());
-    if (tag == QLatin1String("avvio"))
-        Screens::handOver(this, ScreenName::kAvvio);
-    else if (tag == QLatin1String("registro"))
-        Screens::handOver(this, ScreenName::kTurni);
-    else if (tag == QLatin1String("settimanale"))
-        Screens::handOver(this, ScreenName::kSettimanale);
+    for (const auto& [routed, screen] : next)
+        if (tag == routed) Screens::handOver(this, screen);
 }

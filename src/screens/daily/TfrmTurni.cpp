@@ -73,7 +73,7 @@ const RecordEditor::Setup& setup() {
             QStringLiteral("txtNome"),
             {},
         };
-        table.attachmentTag = QStringLiteral("turni");
+        table.attachmentTag = RoutingTag::kTurni;
         table.help = HelpTopic::Calendar;
         table.extra = {ShiftEditors::hoursButton()};
         return table;
@@ -101,21 +101,21 @@ TfrmTurni::TfrmTurni(QWidget* parent) : RecordEditor(TRecordLayout::daily(), set
                            "Importa un turnista dall'archivio anagrafico dei lavoratori.");
     finishForm(hints);
 
-    Routes::addDateBox(QStringLiteral("turni"),
+    Routes::addDateBox(RoutingTag::kTurni,
                        FormKit::child<QLineEdit>(this, QStringLiteral("txtData")));
     // A table chosen in the daily search comes back as the record on
     // screen; a template chosen in the timetable picker overwrites the
     // fields it has and leaves the date, workers, attachments and number.
-    Routes::addRecordReceiver(ScreenName::kTrovaTurni, QStringLiteral("turni"), this,
+    Routes::addRecordReceiver(ScreenName::kTrovaTurni, RoutingTag::kTurni, this,
                               [this](const TRecord& r, qint64 n) { showRecord(r, n); });
     Routes::addRecordReceiver(
-        ScreenName::kTrovaOrari, QStringLiteral("turni"), this,
+        ScreenName::kTrovaOrari, RoutingTag::kTurni, this,
         [this](const TRecord& r, qint64) { importFields(r, importedFields()); });
-    opensScreen<TfrmTrovaTurni>(this, QStringLiteral("btnTrova"), QStringLiteral("turni"));
-    opensScreen<TfrmTrovaOrari>(this, QStringLiteral("impNome"), QStringLiteral("turni"));
+    opensScreen<TfrmTrovaTurni>(this, QStringLiteral("btnTrova"), RoutingTag::kTurni);
+    opensScreen<TfrmTrovaOrari>(this, QStringLiteral("impNome"), RoutingTag::kTurni);
     // Each slot's button picks a worker into that slot's workers box.
     for (int slot = 1; slot <= kSlots; ++slot) {
-        const QString tag = QStringLiteral("turni_") + slotSuffix(slot);
+        const QString tag = RoutingTag::turniSlot(slot);
         auto* workers =
             FormKit::child<QLineEdit>(this, QStringLiteral("txtLavoratore") + slotSuffix(slot));
         Routes::addRecordReceiver(ScreenName::kTrovaIstruttori, tag, this,
@@ -128,7 +128,7 @@ TfrmTurni::TfrmTurni(QWidget* parent) : RecordEditor(TRecordLayout::daily(), set
     opensScreen<TfrmStampaTurno>(this, QStringLiteral("btnStampa"));
     opensScreen<TfrmAnteprimaTurno>(this, QStringLiteral("btnAnteprima"));
     opensScreen<TfrmExpTurni>(this, QStringLiteral("btnEsporta"));
-    ShiftEditors::opensHours(this, QStringLiteral("turni"));
+    ShiftEditors::opensHours(this, RoutingTag::kTurni);
     ShiftEditors::reserveWarningLine(*this);
 }
 
@@ -138,7 +138,7 @@ QString TfrmTurni::archivePath() const {
 
 bool TfrmTurni::impDataClick() {
     TfrmCalendario picker(this);
-    return openWithTag(picker, QStringLiteral("turni"));
+    return openWithTag(picker, RoutingTag::kTurni);
 }
 
 void TfrmTurni::afterSave(const TRecord&, qint64 number) {

@@ -39,7 +39,7 @@ const RecordEditor::Setup& setup() {
             QStringLiteral("txtNome"),
             {QStringLiteral("btnAnteprima")},
         };
-        table.attachmentTag = QStringLiteral("orari");
+        table.attachmentTag = RoutingTag::kOrari;
         table.help = HelpTopic::Timetables;
         return table;
     }();
@@ -55,9 +55,9 @@ TfrmOrari::TfrmOrari(QWidget* parent) : RecordEditor(TRecordLayout::timetables()
     finishForm({});
     // A template chosen in the timetable search comes back as the record on
     // screen.
-    Routes::addRecordReceiver(ScreenName::kTrovaOrari, QStringLiteral("orari"), this,
+    Routes::addRecordReceiver(ScreenName::kTrovaOrari, RoutingTag::kOrari, this,
                               [this](const TRecord& r, qint64 n) { showRecord(r, n); });
-    opensScreen<TfrmTrovaOrari>(this, QStringLiteral("btnTrova"), QStringLiteral("orari"));
+    opensScreen<TfrmTrovaOrari>(this, QStringLiteral("btnTrova"), RoutingTag::kOrari);
     opensScreen<TfrmStampaOrario>(this, QStringLiteral("btnStampa"));
     opensScreen<TfrmExpOrari>(this, QStringLiteral("btnEsporta"));
 }

@@ -66,7 +66,7 @@ const RecordEditor::Setup& setup() {
             QStringLiteral("txtNome"),
             {QStringLiteral("btnEsporta")},
         };
-        table.attachmentTag = QStringLiteral("settimanale");
+        table.attachmentTag = RoutingTag::kSettimanale;
         table.help = HelpTopic::Calendar;
         table.extra = {ShiftEditors::hoursButton()};
         return table;
@@ -111,20 +111,20 @@ TfrmSettimanale::TfrmSettimanale(QWidget* parent)
         {"txtDataFine", "Premi un tasto qualsiasi per importare una data dal calendario."},
     });
 
-    Routes::addDateBox(QStringLiteral("set_inizio"),
+    Routes::addDateBox(RoutingTag::kSetInizio,
                        FormKit::child<QLineEdit>(this, QStringLiteral("txtDataInizio")));
-    Routes::addDateBox(QStringLiteral("set_fine"),
+    Routes::addDateBox(RoutingTag::kSetFine,
                        FormKit::child<QLineEdit>(this, QStringLiteral("txtDataFine")));
-    Routes::addRecordReceiver(ScreenName::kTrovaSet, QStringLiteral("settimanale"), this,
+    Routes::addRecordReceiver(ScreenName::kTrovaSet, RoutingTag::kSettimanale, this,
                               [this](const TRecord& r, qint64 n) { showRecord(r, n); });
     Routes::addRecordReceiver(
-        ScreenName::kTrovaOrari, QStringLiteral("settimanale"), this,
+        ScreenName::kTrovaOrari, RoutingTag::kSettimanale, this,
         [this](const TRecord& r, qint64) { importFields(r, importedFields()); });
-    opensScreen<TfrmTrovaSet>(this, QStringLiteral("btnTrova"), QStringLiteral("settimanale"));
+    opensScreen<TfrmTrovaSet>(this, QStringLiteral("btnTrova"), RoutingTag::kSettimanale);
     opensScreen<TfrmStampaSet>(this, QStringLiteral("btnStampa"));
     opensScreen<TfrmAnteprimaSet>(this, QStringLiteral("btnAnteprima"));
-    opensScreen<TfrmTrovaOrari>(this, QStringLiteral("impNome"), QStringLiteral("settimanale"));
-    ShiftEditors::opensHours(this, QStringLiteral("settimanale"));
+    opensScreen<TfrmTrovaOrari>(this, QStringLiteral("impNome"), RoutingTag::kSettimanale);
+    ShiftEditors::opensHours(this, RoutingTag::kSettimanale);
     ShiftEditors::reserveWarningLine(*this);
 }
 

@@ -211,7 +211,7 @@ const RecordEditor::Setup& setup() {
               "Visualizza il riepilogo dei contratti in scadenza o scaduti."}},
             QStringLiteral("Pronto per salvare una nuova scheda..."),
         };
-        table.attachmentTag = QStringLiteral("istruttori");
+        table.attachmentTag = RoutingTag::kIstruttori;
         table.help = HelpTopic::Workers;
         return table;
     }();
@@ -264,14 +264,13 @@ TfrmIstruttori::TfrmIstruttori(QWidget* parent)
                      [this] { showCheck<TfrmIban>(this, text(this, "txtIban")); });
     FormKit::onClick(this, QStringLiteral("btnCarta"),
                      [this] { showCheck<TfrmCarta>(this, text(this, "txtCarta")); });
-    opensScreen<TfrmTrovaIstruttori>(this, QStringLiteral("cmdTrova"),
-                                     QStringLiteral("istruttori"));
+    opensScreen<TfrmTrovaIstruttori>(this, QStringLiteral("cmdTrova"), RoutingTag::kIstruttori);
     opensScreen<TfrmStampaIstruttore>(this, QStringLiteral("cmdStampa"));
     opensScreen<TfrmAnteprimaIstruttore>(this, QStringLiteral("cmdAnteprima"));
     opensScreen<TfrmExpIstruttori>(this, QStringLiteral("cmdEsporta"));
     // A worker chosen in the worker search comes back as the record on
     // screen.
-    Routes::addRecordReceiver(ScreenName::kTrovaIstruttori, QStringLiteral("istruttori"), this,
+    Routes::addRecordReceiver(ScreenName::kTrovaIstruttori, RoutingTag::kIstruttori, this,
                               [this](const TRecord& r, qint64 n) { showRecord(r, n); });
     opensScreen<TfrmDaRinnovare>(this, QStringLiteral("cmdScaduti"));
     // So does one chosen in the renewal list, which has no tag.
