@@ -55,7 +55,6 @@ TfrmInfo::TfrmInfo(QWidget* parent)
     finish({MakerInfo::kMail, QStringLiteral("imgEmail"), QStringLiteral("mail-send"),
             [] { return mailCommand(); }});
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    adjustSize();
     FormKit::centreOnScreen(this);
 }
 

@@ -107,7 +107,7 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget* parent) : QWidget(parent) {
     escape->setContext(Qt::WindowShortcut);
     connect(escape, &QShortcut::activated, this, [this] { cmdEsciClick(); });
 
-    centreOnScreen(this);
+    FormKit::centreOnScreen(this);
 }
 
 bool TfrmCambiaPassword::allFilled() const {

@@ -10,8 +10,6 @@
 
 #include <QCloseEvent>
 #include <QGridLayout>
-#include <QKeyEvent>
-#include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QShowEvent>
 #include <QVBoxLayout>
@@ -19,22 +17,6 @@
 #include <utility>
 
 namespace {
-
-// Enter in a year box moves to that box's "Apri".
-class YearKeys : public QObject {
-  public:
-    YearKeys(QObject* parent, QWidget* apri) : QObject(parent), apri_(apri) {}
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() != QEvent::KeyPress) return false;
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
-        apri_->setFocus(Qt::OtherFocusReason);
-        return true;
-    }
-
-  private:
-    QWidget* apri_;
-};
 
 struct YearBox {
     const char* frame;
@@ -102,11 +84,9 @@ TfrmMenuRegistro::TfrmMenuRegistro(QWidget* parent) : QWidget(parent) {
         year->setFixedWidth(80);
         year->setAlignment(Qt::AlignCenter);
         grid->addWidget(year, 1, 1);
-        auto* apri = new QPushButton(QStringLiteral("Apri"), frame);
-        apri->setObjectName(s(b.button));
-        apri->setAutoDefault(true); // Enter on the focused button opens, as Space does
-        grid->addWidget(apri, 1, 2);
-        year->installEventFilter(new YearKeys(year, apri));
+        grid->addWidget(FormKit::pushButton(frame, s(b.button), QStringLiteral("Apri")), 1, 2);
+        // Enter in a year box moves to that box's "Apri".
+        FormKit::enterMoves(this, year->objectName(), s(b.button));
         boxes->addWidget(frame);
     }
     boxes->addStretch();

@@ -108,7 +108,7 @@ TfrmPassword::TfrmPassword(QWidget* parent) : QWidget(parent) {
     FormKit::onClick(this, QStringLiteral("btnCambiaPassword"),
                      [this] { btnCambiaPasswordClick(); });
 
-    centreOnScreen(this);
+    FormKit::centreOnScreen(this);
 }
 
 void TfrmPassword::txtPasswordChange() {

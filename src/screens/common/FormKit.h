@@ -7,6 +7,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QString>
 #include <QToolButton>
 
@@ -32,10 +33,17 @@ inline const QString kFocusFrame = QStringLiteral(
 // It takes the focus by Tab and acts on Enter and Space.
 QToolButton* pictureButton(QWidget* parent, const QString& name, const QString& iconName,
                            const QString& caption = {}, int iconSize = 32);
+// A push button with an optional theme icon, pressed by Enter as well as
+// Space wherever it stands, as on the desktop the program comes from. A
+// `minimumWidth` keeps it at least that wide and its caption clear of its
+// edges.
+QPushButton* pushButton(QWidget* parent, const QString& name, const QString& caption,
+                        const QString& iconName = {}, int minimumWidth = 0);
 // Opens the screen maximised; the geometry also fills the screen where no
 // window manager maximises it.
 void maximize(QWidget* screen);
-// Puts a fixed-size window in the middle of the primary screen.
+// Gives a fixed-size window the size its layout asks and puts it, frame
+// and all, in the middle of the primary screen.
 void centreOnScreen(QWidget* window);
 // The soft background of the start menu and the year chooser.
 void backdrop(QWidget* screen);

@@ -62,10 +62,7 @@ void addHelp(QWidget* panel, QVBoxLayout* layout, const char* const (&lines)[3][
 }
 
 QPushButton* button(QWidget* parent, const char* name, const char* caption, const char* icon) {
-    auto* b = new QPushButton(FormKit::icon(text(icon)), text(caption), parent);
-    b->setObjectName(text(name));
-    b->setMinimumWidth(110);
-    return b;
+    return FormKit::pushButton(parent, text(name), text(caption), text(icon), 110);
 }
 
 // Enter on a line of the list does what a double click does, for a user
