@@ -8,7 +8,6 @@
 #include "ResultList.h"
 #include "Routes.h"
 #include "TfrmCalendario.h"
-#include "archive/RecordArchive.h"
 #include "archive/Text.h"
 #include "domain/FilterRule.h"
 #include "reports/ListReport.h"
@@ -368,27 +367,6 @@ void SearchScreen::btnStampaClick() {
     report::print(list, this);
 }
 
-std::vector<std::pair<TRecord, qint64>> SearchScreen::recordsBehind(const QString& line) const {
-    const QString path = setup_.archivePath();
-    const TRecordLayout& layout = *setup_.search.layout;
-    const std::vector<qint64> numbers =
-        recordsWithLine(path, layout, setup_.search.line, line, MissingArchive::CreateEmpty);
-    std::vector<std::pair<TRecord, qint64>> records;
-    if (numbers.empty()) return records;
-    TRecordArchive archive(layout.size());
-    archive.open(path, TRecordArchive::Mode::ReadOrCreate);
-    QByteArray bytes(layout.size(), '\0');
-    for (qint64 number : numbers) {
-        archive.seek(number - 1);
-        archive.read(bytes);
-        TRecord record(layout);
-        record.assign(bytes.constData());
-        records.emplace_back(std::move(record), number);
-    }
-    archive.close();
-    return records;
-}
-
 void SearchScreen::lstRecordsDblClick() {
     if (!setup_.picks) return;
     const QListWidgetItem* chosen = lstRecords_->currentItem();
@@ -400,10 +378,14 @@ void SearchScreen::lstRecordsDblClick() {
     }
     // A copy: a receiver may register routes of its own.
     const Routes::RecordReceiver receive = *route;
-    std::vector<std::pair<TRecord, qint64>> records;
-    guardArchive(this, std::nullopt, [&] { records = recordsBehind(chosen->text()); });
-    for (const auto& [record, number] : records)
-        receive(record, number);
+    // Every record is read before anything is handed over.
+    std::vector<FoundRecord> records;
+    guardArchive(this, std::nullopt, [&] {
+        records = recordsBehindLine(setup_.archivePath(), *setup_.search.layout, setup_.search.line,
+                                    chosen->text(), MissingArchive::CreateEmpty);
+    });
+    for (const FoundRecord& r : records)
+        receive(r.record, r.number);
     if (records.empty())
         reject();
     else

@@ -10,7 +10,6 @@
 // screen without the filter panel: its lines come from its own source each
 // time it is shown.
 
-#include "archive/Record.h"
 #include "domain/ArchiveSearch.h"
 #include "domain/KeywordFind.h"
 #include "domain/SearchTables.h"
@@ -91,8 +90,6 @@ class SearchScreen : public QDialog {
     std::pair<QDate, QDate> period() const;
     // Lists the period in the date boxes.
     void listPeriod();
-    // The records behind `line`, read before anything is handed over.
-    std::vector<std::pair<TRecord, qint64>> recordsBehind(const QString& line) const;
 
     const Setup setup_;
     std::vector<QLineEdit*> boxes_;
