@@ -7,6 +7,7 @@
 #include "screens/common/Platform.h"
 #include "screens/common/ScreenNames.h"
 #include "screens/common/Screens.h"
+#include "screens/shifts/ShiftTableEditor.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -119,30 +120,26 @@ void TfrmMenuRegistro::showEvent(QShowEvent* event) {
     txtAnnoFatture_->setFocus(Qt::OtherFocusReason);
 }
 
-void TfrmMenuRegistro::openYear(QLineEdit* year, const QString& editor, ShiftCalendar calendar,
-                                const QString& tag) {
+void TfrmMenuRegistro::openYear(QLineEdit* year, const QString& editor, const QString& tag) {
     if (!isFourCharacterYear(year->text())) {
         Platform::messages().warning(
             this, QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre."));
         year->setFocus(Qt::OtherFocusReason);
         return;
     }
-    QWidget* screen = Screens::find(editor);
-    if (!screen) return;
-    const QString trimmed = vtext::trimmed(year->text());
-    FormKit::child<QLabel>(screen, "lblFile")->setText(yearlyArchivePath(year->text(), calendar));
-    screen->setWindowTitle(" Velmora - Programmazione turni anno " + trimmed);
+    auto* shifts = Screens::get<ShiftTableEditor>(editor);
+    if (!shifts) return;
+    shifts->openYear(year->text());
     lblMemory_->setText(tag);
     close();
 }
 
 void TfrmMenuRegistro::btnApriFattureClick() {
-    openYear(txtAnnoFatture_, ScreenName::kTurni, ShiftCalendar::Daily, RoutingTag::kRegistro);
+    openYear(txtAnnoFatture_, ScreenName::kTurni, RoutingTag::kRegistro);
 }
 
 void TfrmMenuRegistro::btnApriAnnoSetClick() {
-    openYear(txtAnnoSet_, ScreenName::kSettimanale, ShiftCalendar::Weekly,
-             RoutingTag::kSettimanale);
+    openYear(txtAnnoSet_, ScreenName::kSettimanale, RoutingTag::kSettimanale);
 }
 
 void TfrmMenuRegistro::closeEvent(QCloseEvent* event) {

@@ -1,10 +1,14 @@
 #pragma once
 // Wires a button of a form to a per-use screen: pressing it creates the
 // screen over the form, writes the routing tag into it when there is one,
-// shows it modally and destroys it.
+// shows it modally and destroys it. The date picker is opened the same way
+// by a date box and its button.
 
 #include "FormKit.h"
 #include "Platform.h"
+#include "TfrmCalendario.h"
+
+#include <functional>
 
 template <class Screen>
 void opensScreen(QWidget* form, const QString& button, const QString& tag = {}) {
@@ -15,4 +19,13 @@ void opensScreen(QWidget* form, const QString& button, const QString& tag = {}) 
         else
             openWithTag(screen, tag);
     });
+}
+
+// Opens the date picker over `form` for the date box registered under `tag`
+// and tells whether a date was picked: what a date box and its button call.
+inline std::function<bool()> datePicker(QWidget* form, const QString& tag) {
+    return [form, tag] {
+        TfrmCalendario picker(form);
+        return openWithTag(picker, tag);
+    };
 }
