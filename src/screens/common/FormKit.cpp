@@ -199,6 +199,19 @@ QFrame* panel(QWidget* parent, const QString& name) {
     return f;
 }
 
+void instructions(QWidget* panel, QBoxLayout* layout,
+                  std::initializer_list<std::pair<const char*, const char*>> lines) {
+    auto* help = new QVBoxLayout;
+    help->setSpacing(2);
+    for (const auto& [name, line] : lines) {
+        QLabel* l = label(panel, QString::fromUtf8(name), QString::fromUtf8(line));
+        l->setWordWrap(true);
+        help->addWidget(l);
+    }
+    layout->addLayout(help);
+    layout->addSpacing(6);
+}
+
 namespace {
 
 // Keeps the highlight rectangle the size of its holder and shows it only

@@ -3,6 +3,7 @@
 // buttons with theme icons, focus highlights, Enter chains and hint lines.
 // Each takes tables, so a screen lists its controls once.
 
+#include <QBoxLayout>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include <QToolButton>
 
 #include <functional>
+#include <initializer_list>
 #include <utility>
 #include <vector>
 
@@ -49,6 +51,10 @@ void centreOnScreen(QWidget* window);
 void backdrop(QWidget* screen);
 // A section panel of a form.
 QFrame* panel(QWidget* parent, const QString& name);
+// The instruction lines at the top of a panel: a wrapped label for each
+// name and text (UTF-8), then a little room before what follows.
+void instructions(QWidget* panel, QBoxLayout* layout,
+                  std::initializer_list<std::pair<const char*, const char*>> lines);
 
 // Wraps `box` in a holder that shows the hidden rectangle `effName` behind
 // it while the box has the focus. Returns the holder to put in a layout.

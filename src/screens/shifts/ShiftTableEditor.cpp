@@ -45,7 +45,10 @@ ShiftTableEditor::ShiftTableEditor(const TRecordLayout& layout, RecordEditor::Se
     : RecordEditor(layout, withShiftParts(std::move(setup), shift.tag), parent),
       shift_(std::move(shift)) {
     FormKit::hiddenLabel(this, QStringLiteral("lblFile"));
-    opensScreen<TfrmOre>(this, QStringLiteral("btnOre"), shift_.tag);
+    FormKit::onClick(this, QStringLiteral("btnOre"), [this] {
+        TfrmOre hours(this, {year_, archivePath(), &this->layout()});
+        showModal(hours);
+    });
     reserveWarningLine(FormKit::child<QLabel>(this, QStringLiteral("lblAvviso")));
 }
 
@@ -74,6 +77,7 @@ void ShiftTableEditor::openYear(const QString& year) {
     FormKit::child<QLabel>(this, QStringLiteral("lblFile"))
         ->setText(yearlyArchivePath(year, shift_.calendar));
     setWindowTitle(kCaption + QStringLiteral(" anno ") + trimmed);
+    year_ = trimmed.toInt();
 }
 
 QString ShiftTableEditor::archivePath() const {

@@ -2,9 +2,9 @@
 // What the daily and the weekly shift editors share beyond every editor: the
 // archive of the year chosen in the year chooser (its path in lblFile, the
 // year in the caption), date boxes filled only by the date picker, a
-// timetable template imported by name (impNome), the "Ore" button with the
-// hours of the workers of that year, and the warning line after a Salva
-// that books a worker twice.
+// timetable template imported by name (impNome), the "Ore" button, which
+// hands the hours list this editor's tables and year, and the warning line
+// after a Salva that books a worker twice.
 
 #include "domain/YearlyArchive.h"
 #include "screens/common/RecordEditor.h"
@@ -50,4 +50,5 @@ class ShiftTableEditor : public RecordEditor {
 
   private:
     const Shift shift_;
+    int year_ = 0; // as chosen; 0 before a year is opened
 };
