@@ -4,12 +4,10 @@
 #include "screens/common/FormKit.h"
 #include "screens/common/ScreenNames.h"
 
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QLayout>
-#include <QScreen>
 #include <QShowEvent>
 #include <QVBoxLayout>
 

@@ -11,7 +11,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QMouseEvent>
@@ -62,10 +62,10 @@ class TileFrame : public QObject {
 };
 
 struct Tile {
-    const char* stem; // Orari, Calendario, Anagrafica
-    const char* picture;
-    const char* buttonText; // with its Alt letter
-    const char* description;
+    QString stem; // Orari, Calendario, Anagrafica
+    QString picture;
+    QString buttonText; // with its Alt letter
+    QString description;
     const QString& opens; // the screen the tile shows
 };
 
@@ -83,10 +83,6 @@ const Tile kTiles[] = {
      "contratti in scadenza.",
      ScreenName::kIstruttori},
 };
-
-QString s(const char* text) {
-    return QString::fromUtf8(text);
-}
 
 } // namespace
 
@@ -118,18 +114,18 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent) {
     auto* tiles = new QHBoxLayout;
     tiles->setSpacing(30);
     for (const Tile& t : kTiles) {
-        const QString stem = s(t.stem);
+        const QString& stem = t.stem;
         auto* tile = new QFrame(this);
         tile->setObjectName("shp" + stem);
         auto* column = new QVBoxLayout(tile);
         column->setContentsMargins(10, 10, 10, 10);
         column->setSpacing(8);
         QToolButton* picture = FormKit::pictureButton(tile, "img" + stem, {}, {}, 128);
-        picture->setIcon(QIcon(s(t.picture)));
+        picture->setIcon(QIcon(t.picture));
         // The caption's button is the tile's stop for Tab and its Alt letter;
         // the picture reacts to the mouse only.
         picture->setFocusPolicy(Qt::NoFocus);
-        QToolButton* button = FormKit::pictureButton(tile, "btn" + stem, {}, s(t.buttonText), 0);
+        QToolButton* button = FormKit::pictureButton(tile, "btn" + stem, {}, t.buttonText, 0);
         button->setToolButtonStyle(Qt::ToolButtonTextOnly);
         button->setAutoRaise(false);
         button->setStyleSheet(
@@ -137,7 +133,7 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent) {
                            " border: 3px solid transparent;"
                            " background: #2c5d9b; border-radius: 4px; }"
                            " QToolButton:focus { border: 3px solid #ffd84a; }"));
-        auto* info = new ClickableText("inf" + stem, s(t.description), tile);
+        auto* info = new ClickableText("inf" + stem, t.description, tile);
         info->setFixedWidth(280);
         // Aligned items in a layout get no height-for-width; reserve the lines.
         info->setMinimumHeight(info->heightForWidth(280));
@@ -157,9 +153,9 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent) {
 
     auto* footer = new QHBoxLayout;
     struct Corner {
-        const char* name;
-        const char* icon;
-        const char* caption;
+        QString name;
+        QString icon;
+        QString caption;
     };
     const Corner corners[] = {
         {"imgGuida", "help-contents", "&Guida"},
@@ -167,7 +163,7 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent) {
         {"imgCopyright", "help-about", "Velmora"},
     };
     for (const Corner& c : corners)
-        footer->addWidget(FormKit::pictureButton(this, s(c.name), s(c.icon), s(c.caption)));
+        footer->addWidget(FormKit::pictureButton(this, c.name, c.icon, c.caption));
     footer->addStretch();
     QToolButton* site =
         FormKit::pictureButton(this, "imgSito", "emblem-web", MakerInfo::kWebSite, 22);

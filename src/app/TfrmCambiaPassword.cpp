@@ -37,9 +37,9 @@ const QString kTooLong =
                    "reinserire entrambi i valori.");
 
 struct Field {
-    const char* label;
-    const char* labelText;
-    const char* stem; // txt<stem> and its highlight eff<stem>
+    QString label;
+    QString labelText;
+    QString stem; // txt<stem> and its highlight eff<stem>
 };
 
 const Field kFields[] = {
@@ -47,10 +47,6 @@ const Field kFields[] = {
     {"lblPasswordNew", "Nuova password:", "PasswordNew"},
     {"lblConferma", "Conferma nuova password:", "Conferma"},
 };
-
-QString s(const char* text) {
-    return QString::fromUtf8(text);
-}
 
 } // namespace
 
@@ -65,11 +61,11 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget* parent) : QWidget(parent) {
     grid->addWidget(title, 0, 0, 1, 2);
     int row = 1;
     for (const Field& f : kFields) {
-        grid->addWidget(FormKit::label(this, s(f.label), s(f.labelText)), row, 0);
-        QLineEdit* box = FormKit::edit(this, "txt" + s(f.stem), 32767);
+        grid->addWidget(FormKit::label(this, f.label, f.labelText), row, 0);
+        QLineEdit* box = FormKit::edit(this, "txt" + f.stem, 32767);
         box->setEchoMode(QLineEdit::Password);
         box->setMinimumWidth(240);
-        grid->addWidget(FormKit::withHighlight(box, "eff" + s(f.stem)), row++, 1);
+        grid->addWidget(FormKit::withHighlight(box, "eff" + f.stem), row++, 1);
         // OK follows the three fields as they are typed and emptied.
         connect(box, &QLineEdit::textChanged, this, [this] { cmdOK_->setEnabled(allFilled()); });
     }

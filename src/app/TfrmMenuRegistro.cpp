@@ -20,12 +20,12 @@
 namespace {
 
 struct YearBox {
-    const char* frame;
-    const char* heading;
-    const char* headingText;
-    const char* caption;
-    const char* field;
-    const char* button;
+    QString frame;
+    QString heading;
+    QString headingText;
+    QString caption;
+    QString field;
+    QString button;
 };
 
 const YearBox kBoxes[] = {
@@ -34,10 +34,6 @@ const YearBox kBoxes[] = {
     {"shpAnnoSet", "intAnnoRiepStats", "Programmazione turni settimanale:", "Label1", "txtAnnoSet",
      "btnApriAnnoSet"},
 };
-
-QString s(const char* text) {
-    return QString::fromUtf8(text);
-}
 
 } // namespace
 
@@ -68,7 +64,7 @@ TfrmMenuRegistro::TfrmMenuRegistro(QWidget* parent) : QWidget(parent) {
     // program folder.
     const QRegularExpression digits(QStringLiteral("[0-9]{0,4}"));
     for (const YearBox& b : kBoxes) {
-        QFrame* frame = FormKit::panel(this, s(b.frame));
+        QFrame* frame = FormKit::panel(this, b.frame);
         frame->setMinimumWidth(340);
         frame->setStyleSheet(
             QStringLiteral(
@@ -76,18 +72,18 @@ TfrmMenuRegistro::TfrmMenuRegistro(QWidget* parent) : QWidget(parent) {
                 .arg(frame->objectName()));
         auto* grid = new QGridLayout(frame);
         grid->setContentsMargins(20, 16, 20, 20);
-        QLabel* heading = FormKit::label(frame, s(b.heading), s(b.headingText));
+        QLabel* heading = FormKit::label(frame, b.heading, b.headingText);
         heading->setStyleSheet(QStringLiteral("font-weight: bold; font-size: 11pt;"));
         grid->addWidget(heading, 0, 0, 1, 3);
-        grid->addWidget(FormKit::label(frame, s(b.caption), "Anno:"), 1, 0);
-        QLineEdit* year = FormKit::edit(frame, s(b.field), 4);
+        grid->addWidget(FormKit::label(frame, b.caption, "Anno:"), 1, 0);
+        QLineEdit* year = FormKit::edit(frame, b.field, 4);
         year->setValidator(new QRegularExpressionValidator(digits, year));
         year->setFixedWidth(80);
         year->setAlignment(Qt::AlignCenter);
         grid->addWidget(year, 1, 1);
-        grid->addWidget(FormKit::pushButton(frame, s(b.button), QStringLiteral("Apri")), 1, 2);
+        grid->addWidget(FormKit::pushButton(frame, b.button, QStringLiteral("Apri")), 1, 2);
         // Enter in a year box moves to that box's "Apri".
-        FormKit::enterMoves(this, year->objectName(), s(b.button));
+        FormKit::enterMoves(this, year->objectName(), b.button);
         boxes->addWidget(frame);
     }
     boxes->addStretch();

@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include <tuple>
+
 QString SearchTexts::found(qsizetype count) {
     return QStringLiteral("Il presente riepilogo contiene %1 schede.").arg(count);
 }
