@@ -82,10 +82,8 @@ TfrmTurni::TfrmTurni(QWidget* parent)
                            "Importa un turnista dall'archivio anagrafico dei lavoratori.");
     finishShiftForm(hints);
 
-    // A table chosen in the daily search comes back as the record on screen.
-    Routes::addRecordReceiver(ScreenName::kTrovaTurni, RoutingTag::kTurni, this,
-                              [this](const TRecord& r, qint64 n) { showRecord(r, n); });
-    opensScreen<TfrmTrovaTurni>(this, QStringLiteral("btnTrova"), RoutingTag::kTurni);
+    opensSearch<TfrmTrovaTurni>(this, QStringLiteral("btnTrova"), ScreenName::kTrovaTurni,
+                                RoutingTag::kTurni);
     // Each slot's button picks a worker into that slot's workers box.
     for (int slot = 1; slot <= kSlots; ++slot) {
         const QString tag = RoutingTag::turniSlot(slot);

@@ -8,7 +8,6 @@
 
 #include "domain/ArchiveKinds.h"
 #include "domain/Environment.h"
-#include "screens/common/Routes.h"
 #include "screens/common/ScreenNames.h"
 
 namespace {
@@ -53,11 +52,8 @@ TfrmOrari::TfrmOrari(QWidget* parent) : RecordEditor(TRecordLayout::timetables()
     body()->addWidget(builder().slotGrid(QStringLiteral("shpSez02"), kSlotColumns), 1);
     body()->addWidget(builder().fieldGrid(QStringLiteral("shpSez03"), kNotes));
     finishForm({});
-    // A template chosen in the timetable search comes back as the record on
-    // screen.
-    Routes::addRecordReceiver(ScreenName::kTrovaOrari, RoutingTag::kOrari, this,
-                              [this](const TRecord& r, qint64 n) { showRecord(r, n); });
-    opensScreen<TfrmTrovaOrari>(this, QStringLiteral("btnTrova"), RoutingTag::kOrari);
+    opensSearch<TfrmTrovaOrari>(this, QStringLiteral("btnTrova"), ScreenName::kTrovaOrari,
+                                RoutingTag::kOrari);
     opensScreen<TfrmStampaOrario>(this, QStringLiteral("btnStampa"));
     opensScreen<TfrmExpOrari>(this, QStringLiteral("btnEsporta"));
 }

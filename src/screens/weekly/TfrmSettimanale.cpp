@@ -4,7 +4,6 @@
 #include "TfrmStampaSet.h"
 #include "TfrmTrovaSet.h"
 #include "screens/common/Opens.h"
-#include "screens/common/Routes.h"
 #include "screens/common/ScreenNames.h"
 
 namespace {
@@ -87,10 +86,8 @@ TfrmSettimanale::TfrmSettimanale(QWidget* parent)
     body()->addWidget(builder().fieldGrid(QStringLiteral("shpSez03"), kNotes));
     finishShiftForm({});
 
-    // A table chosen in the weekly search comes back as the record on screen.
-    Routes::addRecordReceiver(ScreenName::kTrovaSet, RoutingTag::kSettimanale, this,
-                              [this](const TRecord& r, qint64 n) { showRecord(r, n); });
-    opensScreen<TfrmTrovaSet>(this, QStringLiteral("btnTrova"), RoutingTag::kSettimanale);
+    opensSearch<TfrmTrovaSet>(this, QStringLiteral("btnTrova"), ScreenName::kTrovaSet,
+                              RoutingTag::kSettimanale);
     opensScreen<TfrmStampaSet>(this, QStringLiteral("btnStampa"));
     opensScreen<TfrmAnteprimaSet>(this, QStringLiteral("btnAnteprima"));
 }

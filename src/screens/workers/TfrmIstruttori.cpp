@@ -15,7 +15,6 @@
 #include "screens/common/OpenURL.h"
 #include "screens/common/Opens.h"
 #include "screens/common/Platform.h"
-#include "screens/common/Routes.h"
 #include "screens/common/ScreenNames.h"
 
 #include <QComboBox>
@@ -264,18 +263,13 @@ TfrmIstruttori::TfrmIstruttori(QWidget* parent)
                      [this] { showCheck<TfrmIban>(this, text(this, "txtIban")); });
     FormKit::onClick(this, QStringLiteral("btnCarta"),
                      [this] { showCheck<TfrmCarta>(this, text(this, "txtCarta")); });
-    opensScreen<TfrmTrovaIstruttori>(this, QStringLiteral("cmdTrova"), RoutingTag::kIstruttori);
     opensScreen<TfrmStampaIstruttore>(this, QStringLiteral("cmdStampa"));
     opensScreen<TfrmAnteprimaIstruttore>(this, QStringLiteral("cmdAnteprima"));
     opensScreen<TfrmExpIstruttori>(this, QStringLiteral("cmdEsporta"));
-    // A worker chosen in the worker search comes back as the record on
-    // screen.
-    Routes::addRecordReceiver(ScreenName::kTrovaIstruttori, RoutingTag::kIstruttori, this,
-                              [this](const TRecord& r, qint64 n) { showRecord(r, n); });
-    opensScreen<TfrmDaRinnovare>(this, QStringLiteral("cmdScaduti"));
-    // So does one chosen in the renewal list, which has no tag.
-    Routes::addRecordReceiver(ScreenName::kDaRinnovare, QString(), this,
-                              [this](const TRecord& r, qint64 n) { showRecord(r, n); });
+    opensSearch<TfrmTrovaIstruttori>(this, QStringLiteral("cmdTrova"), ScreenName::kTrovaIstruttori,
+                                     RoutingTag::kIstruttori);
+    // The renewal list has no tag.
+    opensSearch<TfrmDaRinnovare>(this, QStringLiteral("cmdScaduti"), ScreenName::kDaRinnovare, {});
 }
 
 QString TfrmIstruttori::archivePath() const {
