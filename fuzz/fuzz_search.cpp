@@ -38,8 +38,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         searchArchive(path, *table.layout, filters, table.line, MissingArchive::ListNothing);
     if (lines.empty()) return 0;
     const FoundLine& chosen = lines[lines.size() / 2];
-    const std::vector<qint64> found =
-        recordsWithLine(path, *table.layout, table.line, chosen.text, MissingArchive::ListNothing);
-    if (std::find(found.begin(), found.end(), chosen.recordNumber) == found.end()) std::abort();
+    const std::vector<FoundRecord> found = recordsBehindLine(
+        path, *table.layout, table.line, chosen.text, MissingArchive::ListNothing);
+    if (std::none_of(found.begin(), found.end(),
+                     [&](const FoundRecord& r) { return r.number == chosen.recordNumber; }))
+        std::abort();
     return 0;
 }

@@ -6,12 +6,10 @@
 #include "screens/common/ScreenNames.h"
 
 #include <QDir>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QLayout>
-#include <QScreen>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -63,7 +61,6 @@ TfrmInfo::TfrmInfo(QWidget* parent)
     finish({MakerInfo::kMail, QStringLiteral("imgEmail"), QStringLiteral("mail-send"),
             [] { return mailCommand(); }});
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    adjustSize();
     FormKit::centreOnScreen(this);
 }
 

@@ -2,14 +2,9 @@
 
 #include "screens/common/FormKit.h"
 
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 PasswordLayout passwordWindow(QWidget* screen, const QString& caption) {
     screen->setWindowTitle(caption);
@@ -37,19 +32,5 @@ QLabel* passwordTitle(QWidget* screen, const QString& text) {
 }
 
 QPushButton* commandButton(QWidget* parent, const QString& name, const QString& text) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    // Enter in the password boxes is handled by the boxes themselves.
-    b->setAutoDefault(true);
-    b->setMinimumWidth(std::max(90, b->sizeHint().width() + 20));
-    return b;
-}
-
-void centreOnScreen(QWidget* screen) {
-    QScreen* display = QGuiApplication::primaryScreen();
-    if (!display) return;
-    screen->adjustSize();
-    QRect frame = screen->frameGeometry();
-    frame.moveCenter(display->availableGeometry().center());
-    screen->move(frame.topLeft());
+    return FormKit::pushButton(parent, name, text, {}, 90);
 }

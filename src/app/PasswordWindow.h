@@ -19,8 +19,5 @@ struct PasswordLayout {
 PasswordLayout passwordWindow(QWidget* screen, const QString& caption);
 // The bold heading over the fields (lblTitolo).
 QLabel* passwordTitle(QWidget* screen, const QString& text);
-// A push button of the password screens; Enter on it presses it, as on the
-// desktop the program comes from.
+// A push button of the password screens.
 QPushButton* commandButton(QWidget* parent, const QString& name, const QString& text);
-// Puts a fixed-size password screen in the middle of the screen.
-void centreOnScreen(QWidget* screen);

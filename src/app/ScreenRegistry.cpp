@@ -6,6 +6,7 @@
 #include "TfrmMenuRegistro.h"
 #include "TfrmPassword.h"
 #include "screens/checks/CheckDialogs.h"
+#include "screens/common/ScreenNames.h"
 #include "screens/common/Screens.h"
 #include "screens/common/TfrmAllegaCartella.h"
 #include "screens/common/TfrmCalendario.h"
@@ -42,38 +43,38 @@ struct Entry {
 // The program's screens in the order they have always been created in.
 const std::vector<Entry>& established() {
     static const std::vector<Entry> table = {
-        {[] { return new TfrmPassword; }, true},             // the main window, shown first
-        {[] { return new TfrmAvvio; }, true},                // the start menu
-        {[] { return new TfrmCambiaPassword; }, true},       //
-        {[] { return new TfrmCarta; }, false},               // the identifier checks
-        {[] { return new TfrmCodFisc; }, false},             //
-        {[] { return new TfrmGuida; }, false},               // the help
-        {[] { return new TfrmIban; }, false},                //
-        {[] { return new TfrmInfo; }, false},                // information about the program
-        {[] { return new TfrmPartitaIva; }, false},          //
-        {[] { return new TfrmSplash; }, false},              // the about screen
-        {[] { return new TfrmIstruttori; }, true},           // the worker registry
-        {[] { return new TfrmAllegaCartella; }, false},      // the attachments of a record
-        {[] { return new TfrmTrovaIstruttori; }, false},     //
-        {[] { return new TfrmDaRinnovare; }, false},         //
-        {[] { return new TfrmExpIstruttori; }, false},       //
-        {[] { return new TfrmStampaIstruttore; }, false},    //
-        {[] { return new TfrmAnteprimaIstruttore; }, false}, //
-        {[] { return new TfrmOrari; }, true},                // the timetable templates
-        {[] { return new TfrmExpOrari; }, false},            //
-        {[] { return new TfrmTrovaOrari; }, false},          //
-        {[] { return new TfrmStampaOrario; }, false},        //
-        {[] { return new TfrmMenuRegistro; }, true},         // the year chooser
-        {[] { return new TfrmTurni; }, true},                // the daily shift tables
-        {[] { return new TfrmCalendario; }, false},          //
-        {[] { return new TfrmTrovaTurni; }, false},          //
-        {[] { return new TfrmExpTurni; }, false},            //
-        {[] { return new TfrmStampaTurno; }, false},         //
-        {[] { return new TfrmSettimanale; }, true},          // the weekly shift tables
-        {[] { return new TfrmStampaSet; }, false},           //
-        {[] { return new TfrmAnteprimaSet; }, false},        //
-        {[] { return new TfrmTrovaSet; }, false},            //
-        {[] { return new TfrmAnteprimaTurno; }, false},      //
+        {[] { return new TfrmPassword; }, true}, // the main window, shown first
+        {[] { return new TfrmAvvio; }, true},    // the start menu
+        {[] { return new TfrmCambiaPassword; }, true},
+        {[] { return new TfrmCarta; }, false}, // the identifier checks
+        {[] { return new TfrmCodFisc; }, false},
+        {[] { return new TfrmGuida; }, false}, // the help
+        {[] { return new TfrmIban; }, false},
+        {[] { return new TfrmInfo; }, false}, // information about the program
+        {[] { return new TfrmPartitaIva; }, false},
+        {[] { return new TfrmSplash; }, false},         // the about screen
+        {[] { return new TfrmIstruttori; }, true},      // the worker registry
+        {[] { return new TfrmAllegaCartella; }, false}, // the attachments of a record
+        {[] { return new TfrmTrovaIstruttori; }, false},
+        {[] { return new TfrmDaRinnovare; }, false},
+        {[] { return new TfrmExpIstruttori; }, false},
+        {[] { return new TfrmStampaIstruttore; }, false},
+        {[] { return new TfrmAnteprimaIstruttore; }, false},
+        {[] { return new TfrmOrari; }, true}, // the timetable templates
+        {[] { return new TfrmExpOrari; }, false},
+        {[] { return new TfrmTrovaOrari; }, false},
+        {[] { return new TfrmStampaOrario; }, false},
+        {[] { return new TfrmMenuRegistro; }, true}, // the year chooser
+        {[] { return new TfrmTurni; }, true},        // the daily shift tables
+        {[] { return new TfrmCalendario; }, false},
+        {[] { return new TfrmTrovaTurni; }, false},
+        {[] { return new TfrmExpTurni; }, false},
+        {[] { return new TfrmStampaTurno; }, false},
+        {[] { return new TfrmSettimanale; }, true}, // the weekly shift tables
+        {[] { return new TfrmStampaSet; }, false},
+        {[] { return new TfrmAnteprimaSet; }, false},
+        {[] { return new TfrmTrovaSet; }, false},
+        {[] { return new TfrmAnteprimaTurno; }, false},
     };
     return table;
 }
@@ -103,7 +104,7 @@ ScreenSet::~ScreenSet() {
 }
 
 QWidget* ScreenSet::first() const {
-    return Screens::find(QStringLiteral("TfrmPassword"));
+    return Screens::find(ScreenName::kPassword);
 }
 
 QStringList ScreenSet::order() const {

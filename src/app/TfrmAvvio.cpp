@@ -11,7 +11,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QMouseEvent>
@@ -32,7 +32,7 @@ class ClickableText : public QLabel {
 
   protected:
     void mouseReleaseEvent(QMouseEvent* e) override {
-        if (isEnabled() && onClick && rect().contains(e->position().toPoint())) onClick();
+        if (onClick && rect().contains(e->position().toPoint())) onClick();
     }
 };
 
@@ -62,31 +62,27 @@ class TileFrame : public QObject {
 };
 
 struct Tile {
-    const char* stem; // Orari, Calendario, Anagrafica
-    const char* picture;
-    const char* buttonText; // with its Alt letter
-    const char* description;
-    const QString* opens; // the screen the tile shows; nullptr while it is not built
+    QString stem; // Orari, Calendario, Anagrafica
+    QString picture;
+    QString buttonText; // with its Alt letter
+    QString description;
+    const QString& opens; // the screen the tile shows
 };
 
 const Tile kTiles[] = {
     {"Orari", ":/tiles/orari.svg", "&IMPOSTAZIONE ORARI",
      "Modelli di orario riutilizzabili: periodo di validità, sede, disposizioni e fino a "
      "dodici fasce orarie con le attività da svolgere.",
-     &ScreenName::kOrari},
+     ScreenName::kOrari},
     {"Calendario", ":/tiles/calendario.svg", "&CALENDARIO TURNI",
      "Tabelle dei turni giornaliere e settimanali, archiviate per anno solare, con i turnisti "
      "di ogni fascia oraria.",
-     &ScreenName::kMenuRegistro},
+     ScreenName::kMenuRegistro},
     {"Anagrafica", ":/tiles/anagrafica.svg", "&ANAGRAFICA LAVORATORI",
      "Dati anagrafici, recapiti, dati di pagamento e contratti dei lavoratori, con i "
      "contratti in scadenza.",
-     &ScreenName::kIstruttori},
+     ScreenName::kIstruttori},
 };
-
-QString s(const char* text) {
-    return QString::fromUtf8(text);
-}
 
 } // namespace
 
@@ -118,53 +114,48 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent) {
     auto* tiles = new QHBoxLayout;
     tiles->setSpacing(30);
     for (const Tile& t : kTiles) {
-        const QString stem = s(t.stem);
+        const QString& stem = t.stem;
         auto* tile = new QFrame(this);
         tile->setObjectName("shp" + stem);
         auto* column = new QVBoxLayout(tile);
         column->setContentsMargins(10, 10, 10, 10);
         column->setSpacing(8);
         QToolButton* picture = FormKit::pictureButton(tile, "img" + stem, {}, {}, 128);
-        picture->setIcon(QIcon(s(t.picture)));
+        picture->setIcon(QIcon(t.picture));
         // The caption's button is the tile's stop for Tab and its Alt letter;
         // the picture reacts to the mouse only.
         picture->setFocusPolicy(Qt::NoFocus);
-        QToolButton* button = FormKit::pictureButton(tile, "btn" + stem, {}, s(t.buttonText), 0);
+        QToolButton* button = FormKit::pictureButton(tile, "btn" + stem, {}, t.buttonText, 0);
         button->setToolButtonStyle(Qt::ToolButtonTextOnly);
         button->setAutoRaise(false);
         button->setStyleSheet(
             QStringLiteral("QToolButton { font-weight: bold; padding: 8px 16px; color: white;"
                            " border: 3px solid transparent;"
                            " background: #2c5d9b; border-radius: 4px; }"
-                           " QToolButton:disabled { background: #9aa9bb; }"
                            " QToolButton:focus { border: 3px solid #ffd84a; }"));
-        auto* info = new ClickableText("inf" + stem, s(t.description), tile);
+        auto* info = new ClickableText("inf" + stem, t.description, tile);
         info->setFixedWidth(280);
         // Aligned items in a layout get no height-for-width; reserve the lines.
         info->setMinimumHeight(info->heightForWidth(280));
-        for (QWidget* w : std::initializer_list<QWidget*>{picture, button, info})
-            w->setEnabled(t.opens != nullptr);
         column->addWidget(picture, 0, Qt::AlignHCenter);
         column->addWidget(button, 0, Qt::AlignHCenter);
         column->addWidget(info, 0, Qt::AlignHCenter);
         column->addStretch();
         new TileFrame(tile, button);
         tiles->addWidget(tile);
-        if (t.opens) {
-            auto open = [this, to = *t.opens] { Screens::handOver(this, to); };
-            connect(picture, &QToolButton::clicked, this, open);
-            connect(button, &QToolButton::clicked, this, open);
-            info->onClick = open;
-        }
+        auto open = [this, to = t.opens] { Screens::handOver(this, to); };
+        connect(picture, &QToolButton::clicked, this, open);
+        connect(button, &QToolButton::clicked, this, open);
+        info->onClick = open;
     }
     page->addLayout(tiles);
     page->addStretch(2);
 
     auto* footer = new QHBoxLayout;
     struct Corner {
-        const char* name;
-        const char* icon;
-        const char* caption;
+        QString name;
+        QString icon;
+        QString caption;
     };
     const Corner corners[] = {
         {"imgGuida", "help-contents", "&Guida"},
@@ -172,7 +163,7 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent) {
         {"imgCopyright", "help-about", "Velmora"},
     };
     for (const Corner& c : corners)
-        footer->addWidget(FormKit::pictureButton(this, s(c.name), s(c.icon), s(c.caption)));
+        footer->addWidget(FormKit::pictureButton(this, c.name, c.icon, c.caption));
     footer->addStretch();
     QToolButton* site =
         FormKit::pictureButton(this, "imgSito", "emblem-web", MakerInfo::kWebSite, 22);

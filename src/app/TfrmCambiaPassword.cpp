@@ -6,6 +6,7 @@
 #include "archive/Text.h"
 #include "screens/common/FormKit.h"
 #include "screens/common/Platform.h"
+#include "screens/common/ScreenNames.h"
 #include "screens/common/Screens.h"
 
 #include <QCloseEvent>
@@ -36,9 +37,9 @@ const QString kTooLong =
                    "reinserire entrambi i valori.");
 
 struct Field {
-    const char* label;
-    const char* labelText;
-    const char* stem; // txt<stem> and its highlight eff<stem>
+    QString label;
+    QString labelText;
+    QString stem; // txt<stem> and its highlight eff<stem>
 };
 
 const Field kFields[] = {
@@ -47,14 +48,10 @@ const Field kFields[] = {
     {"lblConferma", "Conferma nuova password:", "Conferma"},
 };
 
-QString s(const char* text) {
-    return QString::fromUtf8(text);
-}
-
 } // namespace
 
 TfrmCambiaPassword::TfrmCambiaPassword(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("TfrmCambiaPassword"));
+    setObjectName(ScreenName::kCambiaPassword);
     auto [page, body] = passwordWindow(this, QStringLiteral(" Cambia password"));
 
     auto* grid = new QGridLayout;
@@ -64,11 +61,11 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget* parent) : QWidget(parent) {
     grid->addWidget(title, 0, 0, 1, 2);
     int row = 1;
     for (const Field& f : kFields) {
-        grid->addWidget(FormKit::label(this, s(f.label), s(f.labelText)), row, 0);
-        QLineEdit* box = FormKit::edit(this, "txt" + s(f.stem), 32767);
+        grid->addWidget(FormKit::label(this, f.label, f.labelText), row, 0);
+        QLineEdit* box = FormKit::edit(this, "txt" + f.stem, 32767);
         box->setEchoMode(QLineEdit::Password);
         box->setMinimumWidth(240);
-        grid->addWidget(FormKit::withHighlight(box, "eff" + s(f.stem)), row++, 1);
+        grid->addWidget(FormKit::withHighlight(box, "eff" + f.stem), row++, 1);
         // OK follows the three fields as they are typed and emptied.
         connect(box, &QLineEdit::textChanged, this, [this] { cmdOK_->setEnabled(allFilled()); });
     }
@@ -106,7 +103,7 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget* parent) : QWidget(parent) {
     escape->setContext(Qt::WindowShortcut);
     connect(escape, &QShortcut::activated, this, [this] { cmdEsciClick(); });
 
-    centreOnScreen(this);
+    FormKit::centreOnScreen(this);
 }
 
 bool TfrmCambiaPassword::allFilled() const {
@@ -179,10 +176,10 @@ void TfrmCambiaPassword::showEvent(QShowEvent* event) {
 void TfrmCambiaPassword::closeEvent(QCloseEvent* event) {
     event->accept();
     lblMemory_->clear();
-    QWidget* login = Screens::find(QStringLiteral("TfrmPassword"));
+    QWidget* login = Screens::find(ScreenName::kPassword);
     if (!login) return;
     FormKit::child<QLineEdit>(login, QStringLiteral("txtPassword"))->clear();
     FormKit::child<QLabel>(login, QStringLiteral("lblMemory"))->clear();
-    Screens::handOver(this, QStringLiteral("TfrmPassword"));
+    Screens::handOver(this, ScreenName::kPassword);
     FormKit::child<QLineEdit>(login, QStringLiteral("txtPassword"))->setFocus(Qt::OtherFocusReason);
 }

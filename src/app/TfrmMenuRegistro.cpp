@@ -7,58 +7,38 @@
 #include "screens/common/Platform.h"
 #include "screens/common/ScreenNames.h"
 #include "screens/common/Screens.h"
+#include "screens/shifts/ShiftTableEditor.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
-#include <QKeyEvent>
-#include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace {
 
-// Enter in a year box moves to that box's "Apri".
-class YearKeys : public QObject {
-  public:
-    YearKeys(QObject* parent, QWidget* apri) : QObject(parent), apri_(apri) {}
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() != QEvent::KeyPress) return false;
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
-        apri_->setFocus(Qt::OtherFocusReason);
-        return true;
-    }
-
-  private:
-    QWidget* apri_;
-};
-
 struct YearBox {
-    const char* frame;
-    const char* heading;
-    const char* headingText;
-    const char* caption;
-    const char* field;
-    const char* button;
-    bool available;
+    QString frame;
+    QString heading;
+    QString headingText;
+    QString caption;
+    QString field;
+    QString button;
 };
 
 const YearBox kBoxes[] = {
     {"shpFatture", "intAnnoFatture", "Programmazione turni giornaliera:", "titAnnoFatture",
-     "txtAnnoFatture", "btnApriFatture", true},
+     "txtAnnoFatture", "btnApriFatture"},
     {"shpAnnoSet", "intAnnoRiepStats", "Programmazione turni settimanale:", "Label1", "txtAnnoSet",
-     "btnApriAnnoSet", true},
+     "btnApriAnnoSet"},
 };
-
-QString s(const char* text) {
-    return QString::fromUtf8(text);
-}
 
 } // namespace
 
 TfrmMenuRegistro::TfrmMenuRegistro(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("TfrmMenuRegistro"));
+    setObjectName(ScreenName::kMenuRegistro);
     setWindowTitle(QStringLiteral(" Velmora - Calendario Turni"));
     FormKit::maximize(this);
     FormKit::backdrop(this);
@@ -84,7 +64,7 @@ TfrmMenuRegistro::TfrmMenuRegistro(QWidget* parent) : QWidget(parent) {
     // program folder.
     const QRegularExpression digits(QStringLiteral("[0-9]{0,4}"));
     for (const YearBox& b : kBoxes) {
-        QFrame* frame = FormKit::panel(this, s(b.frame));
+        QFrame* frame = FormKit::panel(this, b.frame);
         frame->setMinimumWidth(340);
         frame->setStyleSheet(
             QStringLiteral(
@@ -92,21 +72,18 @@ TfrmMenuRegistro::TfrmMenuRegistro(QWidget* parent) : QWidget(parent) {
                 .arg(frame->objectName()));
         auto* grid = new QGridLayout(frame);
         grid->setContentsMargins(20, 16, 20, 20);
-        QLabel* heading = FormKit::label(frame, s(b.heading), s(b.headingText));
+        QLabel* heading = FormKit::label(frame, b.heading, b.headingText);
         heading->setStyleSheet(QStringLiteral("font-weight: bold; font-size: 11pt;"));
         grid->addWidget(heading, 0, 0, 1, 3);
-        grid->addWidget(FormKit::label(frame, s(b.caption), "Anno:"), 1, 0);
-        QLineEdit* year = FormKit::edit(frame, s(b.field), 4);
+        grid->addWidget(FormKit::label(frame, b.caption, "Anno:"), 1, 0);
+        QLineEdit* year = FormKit::edit(frame, b.field, 4);
         year->setValidator(new QRegularExpressionValidator(digits, year));
         year->setFixedWidth(80);
         year->setAlignment(Qt::AlignCenter);
         grid->addWidget(year, 1, 1);
-        auto* apri = new QPushButton(QStringLiteral("Apri"), frame);
-        apri->setObjectName(s(b.button));
-        apri->setEnabled(b.available);
-        apri->setAutoDefault(true); // Enter on the focused button opens, as Space does
-        grid->addWidget(apri, 1, 2);
-        year->installEventFilter(new YearKeys(year, apri));
+        grid->addWidget(FormKit::pushButton(frame, b.button, QStringLiteral("Apri")), 1, 2);
+        // Enter in a year box moves to that box's "Apri".
+        FormKit::enterMoves(this, year->objectName(), b.button);
         boxes->addWidget(frame);
     }
     boxes->addStretch();
@@ -121,7 +98,7 @@ TfrmMenuRegistro::TfrmMenuRegistro(QWidget* parent) : QWidget(parent) {
 
     txtAnnoFatture_ = FormKit::child<QLineEdit>(this, "txtAnnoFatture");
     txtAnnoSet_ = FormKit::child<QLineEdit>(this, "txtAnnoSet");
-    lblMemory_ = FormKit::hiddenLabel(this, "lblMemory", "avvio");
+    lblMemory_ = FormKit::hiddenLabel(this, "lblMemory", RoutingTag::kAvvio);
 
     FormKit::onClick(this, "btnApriFatture", [this] { btnApriFattureClick(); });
     FormKit::onClick(this, "btnApriAnnoSet", [this] { btnApriAnnoSetClick(); });
@@ -135,43 +112,41 @@ void TfrmMenuRegistro::showEvent(QShowEvent* event) {
     const QString year = currentYear();
     txtAnnoFatture_->setText(year);
     txtAnnoSet_->setText(year);
-    lblMemory_->setText(QStringLiteral("avvio"));
+    lblMemory_->setText(RoutingTag::kAvvio);
     txtAnnoFatture_->setFocus(Qt::OtherFocusReason);
 }
 
-void TfrmMenuRegistro::openYear(QLineEdit* year, const QString& editor, ShiftCalendar calendar,
-                                const QString& tag) {
+void TfrmMenuRegistro::openYear(QLineEdit* year, const QString& editor, const QString& tag) {
     if (!isFourCharacterYear(year->text())) {
         Platform::messages().warning(
             this, QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre."));
         year->setFocus(Qt::OtherFocusReason);
         return;
     }
-    QWidget* screen = Screens::find(editor);
-    if (!screen) return;
-    const QString trimmed = vtext::trimmed(year->text());
-    FormKit::child<QLabel>(screen, "lblFile")->setText(yearlyArchivePath(year->text(), calendar));
-    screen->setWindowTitle(" Velmora - Programmazione turni anno " + trimmed);
+    auto* shifts = Screens::get<ShiftTableEditor>(editor);
+    if (!shifts) return;
+    shifts->openYear(year->text());
     lblMemory_->setText(tag);
     close();
 }
 
 void TfrmMenuRegistro::btnApriFattureClick() {
-    openYear(txtAnnoFatture_, ScreenName::kTurni, ShiftCalendar::Daily, QStringLiteral("registro"));
+    openYear(txtAnnoFatture_, ScreenName::kTurni, RoutingTag::kRegistro);
 }
 
 void TfrmMenuRegistro::btnApriAnnoSetClick() {
-    openYear(txtAnnoSet_, ScreenName::kSettimanale, ShiftCalendar::Weekly,
-             QStringLiteral("settimanale"));
+    openYear(txtAnnoSet_, ScreenName::kSettimanale, RoutingTag::kSettimanale);
 }
 
 void TfrmMenuRegistro::closeEvent(QCloseEvent* event) {
     event->accept();
+    // Where the chooser's own tag hands over to; any other tag, nowhere.
+    const std::pair<const QString&, const QString&> next[] = {
+        {RoutingTag::kAvvio, ScreenName::kAvvio},
+        {RoutingTag::kRegistro, ScreenName::kTurni},
+        {RoutingTag::kSettimanale, ScreenName::kSettimanale},
+    };
     const QString tag = vtext::trimmed(lblMemory_->text());
-    if (tag == QLatin1String("avvio"))
-        Screens::handOver(this, ScreenName::kAvvio);
-    else if (tag == QLatin1String("registro"))
-        Screens::handOver(this, ScreenName::kTurni);
-    else if (tag == QLatin1String("settimanale"))
-        Screens::handOver(this, ScreenName::kSettimanale);
+    for (const auto& [routed, screen] : next)
+        if (tag == routed) Screens::handOver(this, screen);
 }

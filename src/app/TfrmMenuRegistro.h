@@ -2,8 +2,6 @@
 // The year chooser of the shift calendar: points the daily or the weekly
 // editor at the archive of one calendar year.
 
-#include "domain/YearlyArchive.h"
-
 #include <QWidget>
 
 class QLabel;
@@ -23,9 +21,9 @@ class TfrmMenuRegistro : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    // Checks the year and points `editor` at the archive of that year.
-    void openYear(QLineEdit* year, const QString& editor, ShiftCalendar calendar,
-                  const QString& tag);
+    // Checks the year and points the shift editor `editor` at its archive
+    // of that year.
+    void openYear(QLineEdit* year, const QString& editor, const QString& tag);
 
     QLineEdit* txtAnnoFatture_;
     QLineEdit* txtAnnoSet_;

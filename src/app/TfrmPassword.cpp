@@ -6,6 +6,7 @@
 #include "domain/Environment.h"
 #include "screens/common/FormKit.h"
 #include "screens/common/Platform.h"
+#include "screens/common/ScreenNames.h"
 #include "screens/common/Screens.h"
 
 #include <QApplication>
@@ -47,7 +48,7 @@ QString readStoredPassword(QLabel* scratch) {
 }
 
 TfrmPassword::TfrmPassword(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("TfrmPassword"));
+    setObjectName(ScreenName::kPassword);
     auto [page, body] = passwordWindow(this, QStringLiteral(" Velmora - Accesso"));
 
     auto* entry = new QVBoxLayout;
@@ -107,7 +108,7 @@ TfrmPassword::TfrmPassword(QWidget* parent) : QWidget(parent) {
     FormKit::onClick(this, QStringLiteral("btnCambiaPassword"),
                      [this] { btnCambiaPasswordClick(); });
 
-    centreOnScreen(this);
+    FormKit::centreOnScreen(this);
 }
 
 void TfrmPassword::txtPasswordChange() {
@@ -130,7 +131,7 @@ void TfrmPassword::cmdOKClick() {
     const QString typed = Crypt::storedForm(txtPassword_->text());
     if (!typed.isEmpty() && typed == stored) {
         wrongInARow_ = 0;
-        Screens::handOver(this, QStringLiteral("TfrmAvvio"));
+        Screens::handOver(this, ScreenName::kAvvio);
         return;
     }
     Platform::messages().plain(this, kWrongPassword);
@@ -167,7 +168,7 @@ void TfrmPassword::tmrAttesaTimer() {
 }
 
 void TfrmPassword::btnCambiaPasswordClick() {
-    Screens::handOver(this, QStringLiteral("TfrmCambiaPassword"));
+    Screens::handOver(this, ScreenName::kCambiaPassword);
 }
 
 void TfrmPassword::showEvent(QShowEvent* event) {

@@ -100,14 +100,17 @@ std::vector<FoundLine> searchArchive(const QString& path, const TRecordLayout& l
         missing);
 }
 
-std::vector<qint64> recordsWithLine(const QString& path, const TRecordLayout& layout,
-                                    const LineFormat& line, QStringView chosen,
-                                    MissingArchive missing) {
+std::vector<FoundRecord> recordsBehindLine(const QString& path, const TRecordLayout& layout,
+                                           const LineFormat& line, QStringView chosen,
+                                           MissingArchive missing) {
     const LineBuilder builder(line, layout);
     const QString wanted = vtext::trimmed(chosen);
-    std::vector<qint64> numbers;
+    std::vector<FoundRecord> found;
     passOverArchive(path, layout.size(), missing, [&](qint64 number, const char* record) {
-        if (vtext::trimmed(builder.build(record)) == wanted) numbers.push_back(number);
+        if (vtext::trimmed(builder.build(record)) != wanted) return;
+        TRecord behind(layout);
+        behind.assign(record);
+        found.push_back({std::move(behind), number});
     });
-    return numbers;
+    return found;
 }

@@ -1,12 +1,13 @@
 #pragma once
 // The two whole-archive passes of a search screen: "Cerca", which lists the
 // records the filters let through as sorted lines, and the double click,
-// which finds the records behind a chosen line again by rebuilding each
+// which reads the records behind a chosen line again by rebuilding each
 // record's line. Both read the archive once from the first record to the
 // last and decode only the fields they need.
 
 #include "ListLine.h"
 
+#include "archive/Record.h"
 #include "archive/RecordLayout.h"
 
 #include <QString>
@@ -53,9 +54,16 @@ std::vector<FoundLine> searchArchive(const QString& path, const TRecordLayout& l
                                      const std::vector<SearchFilter>& filters,
                                      const LineFormat& line, MissingArchive missing);
 
-// The record numbers, in archive order, of every record whose line, trimmed,
-// equals `chosen` trimmed. Equal lines give every one of their records: the
-// screen loads each in turn and the last one stays.
-std::vector<qint64> recordsWithLine(const QString& path, const TRecordLayout& layout,
-                                    const LineFormat& line, QStringView chosen,
-                                    MissingArchive missing);
+struct FoundRecord {
+    TRecord record;
+    qint64 number; // 1-based
+};
+
+// Every record, in archive order and with its number, whose line, trimmed,
+// equals `chosen` trimmed, read in the same pass that finds it. Equal lines
+// give every one of their records: the screen loads each in turn and the
+// last one stays. Throws ArchiveError when the file cannot be opened or
+// read.
+std::vector<FoundRecord> recordsBehindLine(const QString& path, const TRecordLayout& layout,
+                                           const LineFormat& line, QStringView chosen,
+                                           MissingArchive missing);

@@ -108,13 +108,18 @@ TEST_F(ArchiveSearch, EqualLinesGiveEveryRecordInArchiveOrder) {
     const std::vector<FoundLine> found = search({{"Data", "01/03"}});
     ASSERT_EQ(found.size(), 3u);
     EXPECT_EQ(found[1].text, found[2].text); // cut at 30, the names are equal
+    // The numbers of the records behind a line, with the names they hold.
+    auto behind = [&](const QString& chosen) {
+        std::vector<std::pair<qint64, QString>> records;
+        for (const FoundRecord& r : recordsBehindLine(path, *daily.layout, daily.line, chosen,
+                                                      MissingArchive::CreateEmpty))
+            records.emplace_back(r.number, r.record.text(u"Nome"));
+        return records;
+    };
     for (const QString& chosen : {found[1].text, "  " + found[1].text + "  "})
-        EXPECT_EQ(
-            recordsWithLine(path, *daily.layout, daily.line, chosen, MissingArchive::CreateEmpty),
-            (std::vector<qint64>{1, 3}));
-    EXPECT_EQ(recordsWithLine(path, *daily.layout, daily.line, found[0].text,
-                              MissingArchive::CreateEmpty),
-              (std::vector<qint64>{2}));
+        EXPECT_EQ(behind(chosen),
+                  (std::vector<std::pair<qint64, QString>>{{1, name + " A"}, {3, name + " B"}}));
+    EXPECT_EQ(behind(found[0].text), (std::vector<std::pair<qint64, QString>>{{2, "Altro"}}));
 }
 
 TEST_F(ArchiveSearch, MissingArchiveIsCreatedEmptyOnlyWhenAllowed) {
@@ -125,7 +130,7 @@ TEST_F(ArchiveSearch, MissingArchiveIsCreatedEmptyOnlyWhenAllowed) {
         EXPECT_EQ(QFileInfo::exists(path), created);
         EXPECT_EQ(QFileInfo(path).size(), 0);
         QFile::remove(path);
-        EXPECT_TRUE(recordsWithLine(path, *daily.layout, daily.line, u"x", missing).empty());
+        EXPECT_TRUE(recordsBehindLine(path, *daily.layout, daily.line, u"x", missing).empty());
         EXPECT_EQ(QFileInfo::exists(path), created);
     }
 }

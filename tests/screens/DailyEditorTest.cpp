@@ -387,7 +387,8 @@ TEST_F(DailyEditor, EscapeClosesThePickerAsAnnullaDoes) {
     modal->scripts.push_back([](QDialog& d) {
         QTest::keyClick(d.findChild<QCalendarWidget*>("calAppuntamenti"), Qt::Key_Escape);
     });
-    EXPECT_FALSE(qobject_cast<TfrmTurni*>(editor)->impDataClick());
+    click("TfrmTurni", "impData");
+    EXPECT_EQ(modal->shownScreens, QStringList({"TfrmCalendario"}));
     EXPECT_EQ(date->text(), "01/02/2024");
 }
 

@@ -1,12 +1,14 @@
 // The shift editors' look at what they save: the warning line after a Salva
 // that books a worker twice (and none after one that does not), cleared by
 // Nuovo and by a move; and the "Ore" button's list of hours per worker over
-// a period, with its date boxes, its note of left-out slots and its print.
+// a period, with its date boxes, its note of left-out slots and its print,
+// over the tables and the year its editor hands it.
 #include "ScreenFixture.h"
 #include "reports/Printing.h"
+#include "screens/common/Platform.h"
 #include "screens/common/RecordEditor.h"
 #include "screens/common/ResultList.h"
-#include "screens/common/SearchScreen.h"
+#include "screens/shifts/TfrmOre.h"
 
 #include <QCalendarWidget>
 #include <QListWidget>
@@ -211,6 +213,45 @@ TEST_F(HoursList, TheWeeklyEditorsOreListsItsOwnArchive) {
     modal->scripts.push_back([&](QDialog& d) { lines = ResultList::lines(list(d)); });
     click("TfrmSettimanale", "btnOre");
     EXPECT_EQ(lines, QStringList({line("Neri Ugo", "12:00")}));
+}
+
+TEST_F(HoursList, OpensOnTheYearTheChooserOpenedItsEditorAt) {
+    appendRecords(path("2023.ore"), TRecordLayout::daily(),
+                  {{{"Nome", "Mattina"},
+                    {"Data", "02/02/2023"},
+                    {"Inizio01", "08:00"},
+                    {"Fine01", "10:00"},
+                    {"Lavoratore01", "Neri Ugo"}}});
+    screen("TfrmMenuRegistro")->show();
+    control("TfrmMenuRegistro", "txtAnnoFatture")->setText("2023");
+    click("TfrmMenuRegistro", "btnApriFatture");
+    modal->scripts.push_back([&](QDialog& d) {
+        EXPECT_EQ(d.findChild<QLineEdit*>("txtDal")->text(), "01/01/2023");
+        EXPECT_EQ(d.findChild<QLineEdit*>("txtAl")->text(), "31/12/2023");
+        EXPECT_EQ(ResultList::lines(list(d)), QStringList({line("Neri Ugo", "2:00")}));
+    });
+    click("TfrmTurni", "btnOre");
+    EXPECT_EQ(modal->shownScreens, QStringList({"TfrmOre"}));
+}
+
+TEST_F(HoursList, ListsTheTablesAndTheYearItIsHandedWhateverTheEditorsHold) {
+    // The daily editor is on 2024.ore; the list is handed a weekly archive
+    // and another year.
+    appendRecords(path("altro.set"), TRecordLayout::weekly(),
+                  {{{"Nome", "Settimana"},
+                    {"DataInizio", "06/03/2023"},
+                    {"DataFine", "12/03/2023"},
+                    {"Inizio01", "08:00"},
+                    {"Fine01", "14:00"},
+                    {"Lun01", "Neri Ugo"}}});
+    TfrmOre hours(daily, {2023, path("altro.set"), &TRecordLayout::weekly()});
+    QStringList lines;
+    modal->scripts.push_back([&](QDialog& d) {
+        EXPECT_EQ(d.findChild<QLineEdit*>("txtDal")->text(), "01/01/2023");
+        lines = ResultList::lines(list(d));
+    });
+    showModal(hours);
+    EXPECT_EQ(lines, QStringList({line("Neri Ugo", "6:00")}));
 }
 
 } // namespace

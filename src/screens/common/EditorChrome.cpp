@@ -13,31 +13,30 @@ namespace EditorChrome {
 const std::vector<EditorButton>& standardTools() {
     static const std::vector<EditorButton> table = {
         {"btnNuovo", "document-new", "Nuovo",
-         "Prepara la schermata per la registrazione di una nuova scheda.", true},
+         "Prepara la schermata per la registrazione di una nuova scheda."},
         {"btnDuplica", "edit-copy", "Duplica",
          "Prepara la schermata per la registrazione di una nuova scheda duplicando i dati "
-         "correnti.",
-         true},
-        {"btnSalva", "document-save", "Salva", "Salva la scheda corrente in archivio.", true},
-        {"btnTrova", "edit-find", "Trova", "Trova una scheda in archivio.", true},
-        {"btnAllega", "mail-attachment", "Allega", "Allega file alla scheda corrente.", true},
-        {"btnStampa", "document-print", "Stampa", "Stampa la scheda corrente.", true},
+         "correnti."},
+        {"btnSalva", "document-save", "Salva", "Salva la scheda corrente in archivio."},
+        {"btnTrova", "edit-find", "Trova", "Trova una scheda in archivio."},
+        {"btnAllega", "mail-attachment", "Allega", "Allega file alla scheda corrente."},
+        {"btnStampa", "document-print", "Stampa", "Stampa la scheda corrente."},
         {"btnAnteprima", "document-print-preview", "Anteprima",
-         "Visualizza l'anteprima di stampa della scheda corrente.", true},
+         "Visualizza l'anteprima di stampa della scheda corrente."},
         {"btnEsporta", "x-office-spreadsheet", "Esporta",
-         "Esporta le schede in archivio in un file di Microsoft Excel.", true},
-        {"btnGuida", "help-contents", "Guida", "Visualizza la guida in linea.", true},
-        {"btnEsci", "application-exit", "Esci", "Esci da questa schermata di lavoro.", true},
+         "Esporta le schede in archivio in un file di Microsoft Excel."},
+        {"btnGuida", "help-contents", "Guida", "Visualizza la guida in linea."},
+        {"btnEsci", "application-exit", "Esci", "Esci da questa schermata di lavoro."},
     };
     return table;
 }
 
 const std::vector<EditorButton>& standardNavigation() {
     static const std::vector<EditorButton> table = {
-        {"cmdPrimo", "go-first", {}, "Visualizza la prima scheda in archivio.", true},
-        {"cmdIndietro", "go-previous", {}, "Visualizza la scheda precedente in archivio.", true},
-        {"cmdAvanti", "go-next", {}, "Visualizza la scheda successiva in archivio.", true},
-        {"cmdUltimo", "go-last", {}, "Visualizza l'ultima scheda in archivio.", true},
+        {"cmdPrimo", "go-first", {}, "Visualizza la prima scheda in archivio."},
+        {"cmdIndietro", "go-previous", {}, "Visualizza la scheda precedente in archivio."},
+        {"cmdAvanti", "go-next", {}, "Visualizza la scheda successiva in archivio."},
+        {"cmdUltimo", "go-last", {}, "Visualizza l'ultima scheda in archivio."},
     };
     return table;
 }
@@ -143,7 +142,6 @@ QFrame* buttonBar(QWidget* form, const std::vector<EditorButton>& tools,
     auto add = [&](QWidget* parent, QHBoxLayout* into, const EditorButton& b) {
         QToolButton* button = FormKit::pictureButton(parent, b.name, b.icon, b.caption);
         button->setMinimumWidth(72);
-        button->setEnabled(b.available);
         bindKeys(form, button, b.hint);
         into->addWidget(button);
     };

@@ -14,7 +14,6 @@ struct EditorButton {
     QString icon;    // freedesktop icon name
     QString caption; // text under the picture
     QString hint;    // written into panInfo under the mouse
-    bool available;  // false while the screen it opens is not built yet
 };
 
 namespace EditorChrome {
@@ -22,8 +21,6 @@ namespace EditorChrome {
 // hints every editor shows: the tools (Esci last) and the record arrows.
 const std::vector<EditorButton>& standardTools();
 const std::vector<EditorButton>& standardNavigation();
-// Added to the hint of a button whose screen is not there yet.
-inline const QString kNotYetAvailable = QStringLiteral(" Funzione non ancora disponibile.");
 
 // The button bar shpPulsanti, with the navigation panel shpRecord holding
 // cmdPrimo, cmdIndietro, lblPosizione, cmdAvanti and cmdUltimo before the

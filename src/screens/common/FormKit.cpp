@@ -159,6 +159,16 @@ QToolButton* pictureButton(QWidget* parent, const QString& name, const QString& 
     return b;
 }
 
+QPushButton* pushButton(QWidget* parent, const QString& name, const QString& caption,
+                        const QString& iconName, int minimumWidth) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    if (!iconName.isEmpty()) b->setIcon(icon(iconName));
+    b->setAutoDefault(true);
+    if (minimumWidth > 0) b->setMinimumWidth(std::max(minimumWidth, b->sizeHint().width() + 20));
+    return b;
+}
+
 void maximize(QWidget* screen) {
     if (QScreen* primary = QGuiApplication::primaryScreen())
         screen->setGeometry(primary->availableGeometry());
@@ -166,8 +176,12 @@ void maximize(QWidget* screen) {
 }
 
 void centreOnScreen(QWidget* window) {
-    if (const QScreen* display = QGuiApplication::primaryScreen())
-        window->move(display->availableGeometry().center() - window->rect().center());
+    const QScreen* display = QGuiApplication::primaryScreen();
+    if (!display) return;
+    window->adjustSize();
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(display->availableGeometry().center());
+    window->move(frame.topLeft());
 }
 
 void backdrop(QWidget* screen) {
@@ -183,6 +197,19 @@ QFrame* panel(QWidget* parent, const QString& name) {
     f->setFrameShape(QFrame::StyledPanel);
     f->setMouseTracking(true);
     return f;
+}
+
+void instructions(QWidget* panel, QBoxLayout* layout,
+                  std::initializer_list<std::pair<const char*, const char*>> lines) {
+    auto* help = new QVBoxLayout;
+    help->setSpacing(2);
+    for (const auto& [name, line] : lines) {
+        QLabel* l = label(panel, QString::fromUtf8(name), QString::fromUtf8(line));
+        l->setWordWrap(true);
+        help->addWidget(l);
+    }
+    layout->addLayout(help);
+    layout->addSpacing(6);
 }
 
 namespace {

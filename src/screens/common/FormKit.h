@@ -3,14 +3,17 @@
 // buttons with theme icons, focus highlights, Enter chains and hint lines.
 // Each takes tables, so a screen lists its controls once.
 
+#include <QBoxLayout>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QString>
 #include <QToolButton>
 
 #include <functional>
+#include <initializer_list>
 #include <utility>
 #include <vector>
 
@@ -32,15 +35,26 @@ inline const QString kFocusFrame = QStringLiteral(
 // It takes the focus by Tab and acts on Enter and Space.
 QToolButton* pictureButton(QWidget* parent, const QString& name, const QString& iconName,
                            const QString& caption = {}, int iconSize = 32);
+// A push button with an optional theme icon, pressed by Enter as well as
+// Space wherever it stands, as on the desktop the program comes from. A
+// `minimumWidth` keeps it at least that wide and its caption clear of its
+// edges.
+QPushButton* pushButton(QWidget* parent, const QString& name, const QString& caption,
+                        const QString& iconName = {}, int minimumWidth = 0);
 // Opens the screen maximised; the geometry also fills the screen where no
 // window manager maximises it.
 void maximize(QWidget* screen);
-// Puts a fixed-size window in the middle of the primary screen.
+// Gives a fixed-size window the size its layout asks and puts it, frame
+// and all, in the middle of the primary screen.
 void centreOnScreen(QWidget* window);
 // The soft background of the start menu and the year chooser.
 void backdrop(QWidget* screen);
 // A section panel of a form.
 QFrame* panel(QWidget* parent, const QString& name);
+// The instruction lines at the top of a panel: a wrapped label for each
+// name and text (UTF-8), then a little room before what follows.
+void instructions(QWidget* panel, QBoxLayout* layout,
+                  std::initializer_list<std::pair<const char*, const char*>> lines);
 
 // Wraps `box` in a holder that shows the hidden rectangle `effName` behind
 // it while the box has the focus. Returns the holder to put in a layout.

@@ -27,10 +27,6 @@ RecordEditor::RecordEditor(const TRecordLayout& layout, Setup setup, QWidget* pa
         std::vector<EditorButton> buttons;
         for (EditorButton b : standard) {
             if (setup_.omitted.contains(b.name)) continue;
-            if (setup_.unavailable.contains(b.name)) {
-                b.available = false;
-                b.hint += EditorChrome::kNotYetAvailable;
-            }
             b.name = button(b.name);
             buttons.push_back(std::move(b));
         }

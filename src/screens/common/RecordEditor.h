@@ -53,12 +53,11 @@ class RecordEditor : public QWidget {
 
     // What sets one editor apart from the others.
     struct Setup {
-        QString name; // the screen's name (ScreenName)
-        QString caption;
+        QString name;                     // the screen's name (ScreenName)
+        QString caption = {};             // a shift editor has the one of its base
         std::vector<Mandatory> mandatory; // checked in this order at Salva
         QString firstField;               // where Nuovo and showing put the focus
-        QStringList omitted;              // standard buttons this editor does not have
-        QStringList unavailable;          // shown disabled: their screen is not there yet
+        QStringList omitted = {};         // standard buttons this editor does not have
         // Standard names this editor spells otherwise (btnNuovo -> cmdNuovo).
         std::vector<std::pair<QString, QString>> renamed = {};
         // Buttons of this editor alone, placed before Esci.

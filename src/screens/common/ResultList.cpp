@@ -1,7 +1,18 @@
 #include "ResultList.h"
 
+#include "FormKit.h"
+#include "Platform.h"
+#include "reports/ListReport.h"
+#include "reports/Printing.h"
+
+#include <QDialog>
 #include <QFontMetrics>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QScreen>
 #include <QStyledItemDelegate>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -57,4 +68,123 @@ QStringList lines(const QListWidget* list) {
     return all;
 }
 
+void fitScreen(QDialog* screen) {
+    screen->setMinimumSize(760, 560);
+    const QRect area = QGuiApplication::primaryScreen()
+                           ? QGuiApplication::primaryScreen()->availableGeometry()
+                           : QRect(0, 0, 1366, 768);
+    screen->resize(std::clamp(area.width() * 4 / 5, 760, 1440),
+                   std::clamp(area.height() * 17 / 20, 560, 860));
+}
+
 } // namespace ResultList
+
+namespace {
+
+// Enter on a line of the list does what a double click does, for a user
+// who works with the keyboard; where lines call nothing back it does
+// nothing (it never reaches the screen's buttons).
+class EnterOnLine : public QObject {
+  public:
+    EnterOnLine(QListWidget* list, std::function<void()> act)
+        : QObject(list), list_(list), act_(std::move(act)) {
+        list->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+        if (act_ && list_->currentItem()) act_();
+        return true;
+    }
+
+  private:
+    QListWidget* list_;
+    std::function<void()> act_;
+};
+
+} // namespace
+
+ResultPanel::ResultPanel(QDialog* screen, std::function<void()> callBack)
+    : QFrame(screen), screen_(screen) {
+    setObjectName(QStringLiteral("panContainer"));
+    setFrameShape(QFrame::StyledPanel);
+    setMouseTracking(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(18, 14, 18, 14);
+    FormKit::instructions(
+        this, layout,
+        {{"lblRigo01", "Immettere una o più parole consecutive presenti nella scheda in elenco da "
+                       "cercare e premere il pulsante Trova."},
+         {"lblRigo02", "Per spostarsi sulla voce successiva contenente la stessa chiave di "
+                       "ricerca, fare di nuovo clic su Trova."},
+         {"lblRigo03", "Per richiamare i dati di una scheda, selezionarla con un doppio clic o "
+                       "con il tasto Invio."}});
+    if (!callBack) FormKit::child<QLabel>(this, QStringLiteral("lblRigo03"))->hide();
+
+    above_ = new QVBoxLayout;
+    layout->addLayout(above_);
+    list_ = ResultList::create(this, QStringLiteral("lstRecords"));
+    layout->addWidget(list_, 1);
+    below_ = new QVBoxLayout;
+    layout->addLayout(below_);
+    layout->addSpacing(4);
+
+    auto* row = new QHBoxLayout;
+    txtTrova_ = FormKit::edit(this, QStringLiteral("txtTrova"), 255);
+    txtTrova_->setMinimumWidth(320);
+    row->addWidget(txtTrova_);
+    auto button = [this](const char* name, const char* caption, const char* icon) {
+        return FormKit::pushButton(this, QString::fromLatin1(name), QString::fromLatin1(caption),
+                                   QString::fromLatin1(icon), ResultList::kButtonWidth);
+    };
+    row->addWidget(button("btnTrova", "Trova", "edit-find"));
+    row->addStretch();
+    row->addWidget(button("btnStampa", "Stampa", "document-print"));
+    row->addWidget(button("btnChiudi", "Chiudi", "application-exit"));
+    layout->addLayout(row);
+    FormKit::enterMoves(this, QStringLiteral("txtTrova"), QStringLiteral("btnTrova"));
+    FormKit::onClick(this, QStringLiteral("btnTrova"), [this] { findNext(); });
+    FormKit::onClick(this, QStringLiteral("btnChiudi"), [screen] { screen->close(); });
+    if (callBack) connect(list_, &QListWidget::itemDoubleClicked, this, callBack);
+    new EnterOnLine(list_, std::move(callBack));
+}
+
+void ResultPanel::addAbove(QLayout* row) {
+    above_->addLayout(row);
+}
+
+void ResultPanel::addBelow(QWidget* line) {
+    below_->addWidget(line);
+}
+
+void ResultPanel::showLines(const QStringList& lines) {
+    ResultList::fill(list_, lines);
+    if (!lines.isEmpty()) list_->setCurrentRow(0);
+    txtTrova_->clear();
+    txtTrova_->setFocus(Qt::OtherFocusReason);
+}
+
+void ResultPanel::reset() {
+    finder_.forget();
+    txtTrova_->clear();
+    list_->setCurrentRow(0);
+}
+
+void ResultPanel::findNext() {
+    const QStringList lines = ResultList::lines(list_);
+    if (lines.isEmpty()) {
+        Platform::messages().plain(screen_, SearchTexts::kEmptyList);
+        return;
+    }
+    if (list_->currentRow() < 0) list_->setCurrentRow(0);
+    if (const auto row = finder_.next(lines, list_->currentRow(), txtTrova_->text()))
+        list_->setCurrentRow(static_cast<int>(*row));
+}
+
+void ResultPanel::print(const QString& title, const QStringList& after) const {
+    report::Report list = report::ListReport::create();
+    report::ListReport::fill(list, title, ResultList::lines(list_) + after);
+    list.prepare();
+    report::print(list, screen_);
+}

@@ -1,6 +1,7 @@
 #pragma once
-// The name of every screen, as its objectName and as other screens find it.
-// One place, so a screen is never reached through a misspelt text.
+// The name of every screen, as its objectName and as other screens find it,
+// and the routing tags the screens write into one another's lblMemory. One
+// place, so a screen is never reached through a misspelt text.
 
 #include <QString>
 
@@ -39,3 +40,26 @@ inline const QString kTrovaSet = QStringLiteral("TfrmTrovaSet");
 inline const QString kAnteprimaTurno = QStringLiteral("TfrmAnteprimaTurno");
 inline const QString kOre = QStringLiteral("TfrmOre");
 } // namespace ScreenName
+
+namespace RoutingTag {
+// The year chooser's own: where its close hands over to.
+inline const QString kAvvio = QStringLiteral("avvio");       // the start menu
+inline const QString kRegistro = QStringLiteral("registro"); // the daily editor
+// The daily editor's search, template picker, date picker and attachments;
+// "turni_01" to "turni_12" for the worker picked into each slot.
+inline const QString kTurni = QStringLiteral("turni");
+inline QString turniSlot(int slot) {
+    return kTurni + u'_' + QString::number(slot).rightJustified(2, u'0');
+}
+// The weekly editor's search, template picker and attachments, and the
+// year chooser's hand-over to it; the two date boxes of the week.
+inline const QString kSettimanale = QStringLiteral("settimanale");
+inline const QString kSetInizio = QStringLiteral("set_inizio");
+inline const QString kSetFine = QStringLiteral("set_fine");
+// The timetable and the worker editors' search and attachments.
+inline const QString kOrari = QStringLiteral("orari");
+inline const QString kIstruttori = QStringLiteral("istruttori");
+// The two date boxes of the hours list's period.
+inline const QString kOreDal = QStringLiteral("TfrmOre_dal");
+inline const QString kOreAl = QStringLiteral("TfrmOre_al");
+} // namespace RoutingTag

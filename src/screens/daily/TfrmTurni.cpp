@@ -8,12 +8,8 @@
 #include "domain/ArchiveKinds.h"
 #include "screens/common/FormKit.h"
 #include "screens/common/Opens.h"
-#include "screens/common/Platform.h"
 #include "screens/common/Routes.h"
 #include "screens/common/ScreenNames.h"
-#include "screens/common/TfrmCalendario.h"
-#include "screens/shifts/ShiftEditors.h"
-#include "screens/timetables/TfrmTrovaOrari.h"
 #include "screens/workers/TfrmTrovaIstruttori.h"
 
 namespace {
@@ -41,15 +37,12 @@ const FieldCell kNotes[] = {
 };
 
 // What a template brings into a daily table.
-const QStringList& importedFields() {
-    static const QStringList fields = [] {
-        QStringList f = {"Nome", "Periodo", "Sede", "Disposizioni", "Annotazioni"};
-        for (int slot = 1; slot <= kSlots; ++slot)
-            for (const char* stem : {"Inizio", "Fine", "Attivita"})
-                f << stem + slotSuffix(slot);
-        return f;
-    }();
-    return fields;
+QStringList importedFields() {
+    QStringList f = {"Nome", "Periodo", "Sede", "Disposizioni", "Annotazioni"};
+    for (int slot = 1; slot <= kSlots; ++slot)
+        for (const char* stem : {"Inizio", "Fine", "Attivita"})
+            f << stem + slotSuffix(slot);
+    return f;
 }
 
 // A picked worker joins the names already in the slot ("Cognome Nome",
@@ -61,88 +54,48 @@ void addWorker(QLineEdit* workers, const TRecord& worker) {
     workers->setText(already.isEmpty() ? name : already + QStringLiteral(", ") + name);
 }
 
-const RecordEditor::Setup& setup() {
-    static const RecordEditor::Setup s = [] {
-        RecordEditor::Setup table = {
-            ScreenName::kTurni,
-            QStringLiteral(" Velmora - Programmazione turni"),
-            {{QStringLiteral("txtNome"), EditorTexts::kNameWarning},
-             {QStringLiteral("txtData"),
-              QStringLiteral(
-                  "Attenzione: per salvare la scheda è necessario indicare la data a cui "
-                  "si riferiscono i turni di lavoro.")}},
-            QStringLiteral("txtNome"),
-            {},
-            {},
-        };
-        table.attachmentTag = QStringLiteral("turni");
-        table.help = archiveKind(ArchiveKindId::Daily).help;
-        table.extra = {ShiftEditors::hoursButton()};
-        return table;
-    }();
-    return s;
+RecordEditor::Setup setup() {
+    return {.name = ScreenName::kTurni,
+            .mandatory = {{QStringLiteral("txtNome"), EditorTexts::kNameWarning},
+                          {QStringLiteral("txtData"),
+                           QStringLiteral("Attenzione: per salvare la scheda è necessario indicare "
+                                          "la data a cui si riferiscono i turni di lavoro.")}},
+            .firstField = QStringLiteral("txtNome")};
+}
+
+ShiftTableEditor::Shift shift() {
+    return {ArchiveKindId::Daily,
+            RoutingTag::kTurni,
+            importedFields(),
+            {{QStringLiteral("Data"), QStringLiteral("impData"), RoutingTag::kTurni}}};
 }
 
 } // namespace
 
-TfrmTurni::TfrmTurni(QWidget* parent) : RecordEditor(TRecordLayout::daily(), setup(), parent) {
+TfrmTurni::TfrmTurni(QWidget* parent)
+    : ShiftTableEditor(TRecordLayout::daily(), setup(), shift(), parent) {
     body()->addWidget(builder().fieldGrid(QStringLiteral("shpSez01"), kHead, {3, 1, 2, 2}));
     body()->addWidget(builder().slotGrid(QStringLiteral("shpSez02"), kSlotColumns), 1);
     body()->addWidget(builder().fieldGrid(QStringLiteral("shpSez03"), kNotes));
-    FormKit::hiddenLabel(this, QStringLiteral("lblFile"));
-    builder().dateBox(QStringLiteral("Data"), QStringLiteral("impData"),
-                      [this] { return impDataClick(); });
-
-    std::vector<std::pair<QString, QString>> hints = {
-        {"impNome", "Importa un turno predefinito dall'archivio degli orari."},
-        {"impData", "Importa una data dal calendario."},
-        {"txtData", "Premi un tasto qualsiasi per importare una data dal calendario."},
-    };
+    std::vector<std::pair<QString, QString>> hints;
     for (int slot = 1; slot <= kSlots; ++slot)
         hints.emplace_back("impLavoratore" + slotSuffix(slot),
                            "Importa un turnista dall'archivio anagrafico dei lavoratori.");
-    finishForm(hints);
+    finishShiftForm(hints);
 
-    Routes::addDateBox(QStringLiteral("turni"),
-                       FormKit::child<QLineEdit>(this, QStringLiteral("txtData")));
-    // A table chosen in the daily search comes back as the record on
-    // screen; a template chosen in the timetable picker overwrites the
-    // fields it has and leaves the date, workers, attachments and number.
-    Routes::addRecordReceiver(ScreenName::kTrovaTurni, QStringLiteral("turni"), this,
-                              [this](const TRecord& r, qint64 n) { showRecord(r, n); });
-    Routes::addRecordReceiver(
-        ScreenName::kTrovaOrari, QStringLiteral("turni"), this,
-        [this](const TRecord& r, qint64) { importFields(r, importedFields()); });
-    opensScreen<TfrmTrovaTurni>(this, QStringLiteral("btnTrova"), QStringLiteral("turni"));
-    opensScreen<TfrmTrovaOrari>(this, QStringLiteral("impNome"), QStringLiteral("turni"));
+    opensSearch<TfrmTrovaTurni>(this, QStringLiteral("btnTrova"), ScreenName::kTrovaTurni,
+                                RoutingTag::kTurni);
     // Each slot's button picks a worker into that slot's workers box.
     for (int slot = 1; slot <= kSlots; ++slot) {
-        const QString tag = QStringLiteral("turni_") + slotSuffix(slot);
+        const QString tag = RoutingTag::turniSlot(slot);
         auto* workers =
             FormKit::child<QLineEdit>(this, QStringLiteral("txtLavoratore") + slotSuffix(slot));
         Routes::addRecordReceiver(ScreenName::kTrovaIstruttori, tag, this,
                                   [workers](const TRecord& r, qint64) { addWorker(workers, r); });
-        FormKit::onClick(this, QStringLiteral("impLavoratore") + slotSuffix(slot), [this, tag] {
-            TfrmTrovaIstruttori picker(this);
-            openWithTag(picker, tag);
-        });
+        opensScreen<TfrmTrovaIstruttori>(this, QStringLiteral("impLavoratore") + slotSuffix(slot),
+                                         tag);
     }
     opensScreen<TfrmStampaTurno>(this, QStringLiteral("btnStampa"));
     opensScreen<TfrmAnteprimaTurno>(this, QStringLiteral("btnAnteprima"));
     opensExport<TfrmExpTurni>(this, QStringLiteral("btnEsporta"), ArchiveKindId::Daily);
-    ShiftEditors::opensHours(this, QStringLiteral("turni"));
-    ShiftEditors::reserveWarningLine(*this);
-}
-
-QString TfrmTurni::archivePath() const {
-    return vtext::trimmed(FormKit::child<QLabel>(this, QStringLiteral("lblFile"))->text());
-}
-
-bool TfrmTurni::impDataClick() {
-    TfrmCalendario picker(this);
-    return openWithTag(picker, QStringLiteral("turni"));
-}
-
-void TfrmTurni::afterSave(const TRecord&, qint64 number) {
-    ShiftEditors::warnOfDoubleBookings(*this, number);
 }

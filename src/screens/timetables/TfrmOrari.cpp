@@ -7,7 +7,6 @@
 #include "screens/common/Opens.h"
 
 #include "domain/ArchiveKinds.h"
-#include "screens/common/Routes.h"
 #include "screens/common/ScreenNames.h"
 
 namespace {
@@ -37,9 +36,8 @@ const RecordEditor::Setup& setup() {
             {{QStringLiteral("txtNome"), EditorTexts::kNameWarning}},
             QStringLiteral("txtNome"),
             {QStringLiteral("btnAnteprima")},
-            {},
         };
-        table.attachmentTag = QStringLiteral("orari");
+        table.attachmentTag = RoutingTag::kOrari;
         table.help = archiveKind(ArchiveKindId::Timetables).help;
         return table;
     }();
@@ -53,11 +51,8 @@ TfrmOrari::TfrmOrari(QWidget* parent) : RecordEditor(TRecordLayout::timetables()
     body()->addWidget(builder().slotGrid(QStringLiteral("shpSez02"), kSlotColumns), 1);
     body()->addWidget(builder().fieldGrid(QStringLiteral("shpSez03"), kNotes));
     finishForm({});
-    // A template chosen in the timetable search comes back as the record on
-    // screen.
-    Routes::addRecordReceiver(ScreenName::kTrovaOrari, QStringLiteral("orari"), this,
-                              [this](const TRecord& r, qint64 n) { showRecord(r, n); });
-    opensScreen<TfrmTrovaOrari>(this, QStringLiteral("btnTrova"), QStringLiteral("orari"));
+    opensSearch<TfrmTrovaOrari>(this, QStringLiteral("btnTrova"), ScreenName::kTrovaOrari,
+                                RoutingTag::kOrari);
     opensScreen<TfrmStampaOrario>(this, QStringLiteral("btnStampa"));
     opensExport<TfrmExpOrari>(this, QStringLiteral("btnEsporta"), ArchiveKindId::Timetables);
 }

@@ -3,16 +3,8 @@
 #include "TfrmAnteprimaSet.h"
 #include "TfrmStampaSet.h"
 #include "TfrmTrovaSet.h"
-#include "archive/Text.h"
-#include "domain/ArchiveKinds.h"
-#include "screens/common/FormKit.h"
 #include "screens/common/Opens.h"
-#include "screens/common/Platform.h"
-#include "screens/common/Routes.h"
 #include "screens/common/ScreenNames.h"
-#include "screens/common/TfrmCalendario.h"
-#include "screens/shifts/ShiftEditors.h"
-#include "screens/timetables/TfrmTrovaOrari.h"
 
 namespace {
 
@@ -52,88 +44,50 @@ const FieldCell kNotes[] = {
     {"lblCampo008", "Annotazioni:", "Annotazioni", 0, 0, 1, nullptr, nullptr, false, true},
 };
 
-const RecordEditor::Setup& setup() {
-    static const RecordEditor::Setup s = [] {
-        RecordEditor::Setup table = {
-            ScreenName::kSettimanale,
-            QStringLiteral(" Velmora - Programmazione turni"),
-            {{QStringLiteral("txtNome"), EditorTexts::kNameWarning},
-             {QStringLiteral("txtDataInizio"),
-              QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la data di "
-                             "inizio della settimana a cui si riferiscono i turni di lavoro.")},
-             {QStringLiteral("txtDataFine"),
-              QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la data di "
-                             "fine della settimana a cui si riferiscono i turni di lavoro.")}},
-            QStringLiteral("txtNome"),
-            {QStringLiteral("btnEsporta")},
-            {},
-        };
-        table.attachmentTag = QStringLiteral("settimanale");
-        table.help = archiveKind(ArchiveKindId::Weekly).help;
-        table.extra = {ShiftEditors::hoursButton()};
-        return table;
-    }();
-    return s;
+RecordEditor::Setup setup() {
+    return {
+        .name = ScreenName::kSettimanale,
+        .mandatory = {{QStringLiteral("txtNome"), EditorTexts::kNameWarning},
+                      {QStringLiteral("txtDataInizio"),
+                       QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la "
+                                      "data di inizio della settimana a cui si riferiscono i turni "
+                                      "di lavoro.")},
+                      {QStringLiteral("txtDataFine"),
+                       QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la "
+                                      "data di fine della settimana a cui si riferiscono i turni "
+                                      "di lavoro.")}},
+        .firstField = QStringLiteral("txtNome"),
+        .omitted = {QStringLiteral("btnEsporta")}};
 }
 
 // What a template brings into a weekly table: no period, no activities.
-const QStringList& importedFields() {
-    static const QStringList fields = [] {
-        QStringList f = {"Nome", "Sede", "Disposizioni", "Annotazioni"};
-        for (int slot = 1; slot <= kSlots; ++slot)
-            f << "Inizio" + slotSuffix(slot) << "Fine" + slotSuffix(slot);
-        return f;
-    }();
-    return fields;
+QStringList importedFields() {
+    QStringList f = {"Nome", "Sede", "Disposizioni", "Annotazioni"};
+    for (int slot = 1; slot <= kSlots; ++slot)
+        f << "Inizio" + slotSuffix(slot) << "Fine" + slotSuffix(slot);
+    return f;
+}
+
+ShiftTableEditor::Shift shift() {
+    return {
+        ArchiveKindId::Weekly,
+        RoutingTag::kSettimanale,
+        importedFields(),
+        {{QStringLiteral("DataInizio"), QStringLiteral("impDatainizio"), RoutingTag::kSetInizio},
+         {QStringLiteral("DataFine"), QStringLiteral("impDataFine"), RoutingTag::kSetFine}}};
 }
 
 } // namespace
 
 TfrmSettimanale::TfrmSettimanale(QWidget* parent)
-    : RecordEditor(TRecordLayout::weekly(), setup(), parent) {
+    : ShiftTableEditor(TRecordLayout::weekly(), setup(), shift(), parent) {
     body()->addWidget(builder().fieldGrid(QStringLiteral("shpSez01"), kHead, {3, 1, 1, 2}));
     body()->addWidget(builder().slotGrid(QStringLiteral("shpSez02"), kSlotColumns), 1);
     body()->addWidget(builder().fieldGrid(QStringLiteral("shpSez03"), kNotes));
-    FormKit::hiddenLabel(this, QStringLiteral("lblFile"));
-    // Each date box has its picker and its routing tag.
-    for (const auto& [field, button, tag] :
-         {std::tuple{"DataInizio", "impDatainizio", "set_inizio"},
-          std::tuple{"DataFine", "impDataFine", "set_fine"}}) {
-        const QString routed = QString::fromLatin1(tag);
-        builder().dateBox(QString::fromLatin1(field), QString::fromLatin1(button), [this, routed] {
-            TfrmCalendario picker(this);
-            return openWithTag(picker, routed);
-        });
-    }
-    finishForm({
-        {"impNome", "Importa un turno predefinito dall'archivio degli orari."},
-        {"impDatainizio", "Importa una data dal calendario."},
-        {"impDataFine", "Importa una data dal calendario."},
-        {"txtDataInizio", "Premi un tasto qualsiasi per importare una data dal calendario."},
-        {"txtDataFine", "Premi un tasto qualsiasi per importare una data dal calendario."},
-    });
+    finishShiftForm({});
 
-    Routes::addDateBox(QStringLiteral("set_inizio"),
-                       FormKit::child<QLineEdit>(this, QStringLiteral("txtDataInizio")));
-    Routes::addDateBox(QStringLiteral("set_fine"),
-                       FormKit::child<QLineEdit>(this, QStringLiteral("txtDataFine")));
-    Routes::addRecordReceiver(ScreenName::kTrovaSet, QStringLiteral("settimanale"), this,
-                              [this](const TRecord& r, qint64 n) { showRecord(r, n); });
-    Routes::addRecordReceiver(
-        ScreenName::kTrovaOrari, QStringLiteral("settimanale"), this,
-        [this](const TRecord& r, qint64) { importFields(r, importedFields()); });
-    opensScreen<TfrmTrovaSet>(this, QStringLiteral("btnTrova"), QStringLiteral("settimanale"));
+    opensSearch<TfrmTrovaSet>(this, QStringLiteral("btnTrova"), ScreenName::kTrovaSet,
+                              RoutingTag::kSettimanale);
     opensScreen<TfrmStampaSet>(this, QStringLiteral("btnStampa"));
     opensScreen<TfrmAnteprimaSet>(this, QStringLiteral("btnAnteprima"));
-    opensScreen<TfrmTrovaOrari>(this, QStringLiteral("impNome"), QStringLiteral("settimanale"));
-    ShiftEditors::opensHours(this, QStringLiteral("settimanale"));
-    ShiftEditors::reserveWarningLine(*this);
-}
-
-QString TfrmSettimanale::archivePath() const {
-    return vtext::trimmed(FormKit::child<QLabel>(this, QStringLiteral("lblFile"))->text());
-}
-
-void TfrmSettimanale::afterSave(const TRecord&, qint64 number) {
-    ShiftEditors::warnOfDoubleBookings(*this, number);
 }

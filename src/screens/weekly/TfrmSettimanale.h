@@ -2,16 +2,10 @@
 // The weekly shift editor: one table a week, twelve slots by seven days, in
 // the archive of the year the year chooser wrote into lblFile.
 
-#include "screens/common/RecordEditor.h"
+#include "screens/shifts/ShiftTableEditor.h"
 
-class TfrmSettimanale : public RecordEditor {
+class TfrmSettimanale : public ShiftTableEditor {
     Q_OBJECT
   public:
     explicit TfrmSettimanale(QWidget* parent = nullptr);
-
-    QString archivePath() const override;
-
-  protected:
-    // A saved table that books a worker twice gets the warning line.
-    void afterSave(const TRecord& record, qint64 number) override;
 };

@@ -21,6 +21,5 @@ TfrmDaRinnovare::TfrmDaRinnovare(QWidget* parent)
                     .search = renewalList(),
                     .listTitle = QStringLiteral("Riepilogo contratti in scadenza o scaduti"),
                     .archivePath = workerArchive,
-                    .listOnShow = dueNow,
-                    .countsLines = false},
+                    .listOnShow = dueNow},
                    parent) {}

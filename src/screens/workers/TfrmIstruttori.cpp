@@ -15,7 +15,6 @@
 #include "screens/common/OpenURL.h"
 #include "screens/common/Opens.h"
 #include "screens/common/Platform.h"
-#include "screens/common/Routes.h"
 #include "screens/common/ScreenNames.h"
 
 #include <QComboBox>
@@ -198,7 +197,6 @@ const RecordEditor::Setup& setup() {
              {QStringLiteral("txtScadenza"), kScadenzaMissing}},
             QStringLiteral("txtCognome"),
             {QStringLiteral("btnDuplica")},
-            {},
             {{"btnNuovo", "cmdNuovo"},
              {"btnSalva", "cmdSalva"},
              {"btnTrova", "cmdTrova"},
@@ -209,10 +207,10 @@ const RecordEditor::Setup& setup() {
              {"btnGuida", "cmdGuida"},
              {"btnEsci", "cmdEsci"}},
             {{"cmdScaduti", "x-office-calendar", "Scadenze",
-              "Visualizza il riepilogo dei contratti in scadenza o scaduti.", true}},
+              "Visualizza il riepilogo dei contratti in scadenza o scaduti."}},
             QStringLiteral("Pronto per salvare una nuova scheda..."),
         };
-        table.attachmentTag = QStringLiteral("istruttori");
+        table.attachmentTag = RoutingTag::kIstruttori;
         table.help = archiveKind(ArchiveKindId::Workers).help;
         return table;
     }();
@@ -265,19 +263,13 @@ TfrmIstruttori::TfrmIstruttori(QWidget* parent)
                      [this] { showCheck<TfrmIban>(this, text(this, "txtIban")); });
     FormKit::onClick(this, QStringLiteral("btnCarta"),
                      [this] { showCheck<TfrmCarta>(this, text(this, "txtCarta")); });
-    opensScreen<TfrmTrovaIstruttori>(this, QStringLiteral("cmdTrova"),
-                                     QStringLiteral("istruttori"));
     opensScreen<TfrmStampaIstruttore>(this, QStringLiteral("cmdStampa"));
     opensScreen<TfrmAnteprimaIstruttore>(this, QStringLiteral("cmdAnteprima"));
     opensExport<TfrmExpIstruttori>(this, QStringLiteral("cmdEsporta"), ArchiveKindId::Workers);
-    // A worker chosen in the worker search comes back as the record on
-    // screen.
-    Routes::addRecordReceiver(ScreenName::kTrovaIstruttori, QStringLiteral("istruttori"), this,
-                              [this](const TRecord& r, qint64 n) { showRecord(r, n); });
-    opensScreen<TfrmDaRinnovare>(this, QStringLiteral("cmdScaduti"));
-    // So does one chosen in the renewal list, which has no tag.
-    Routes::addRecordReceiver(ScreenName::kDaRinnovare, QString(), this,
-                              [this](const TRecord& r, qint64 n) { showRecord(r, n); });
+    opensSearch<TfrmTrovaIstruttori>(this, QStringLiteral("cmdTrova"), ScreenName::kTrovaIstruttori,
+                                     RoutingTag::kIstruttori);
+    // The renewal list has no tag.
+    opensSearch<TfrmDaRinnovare>(this, QStringLiteral("cmdScaduti"), ScreenName::kDaRinnovare, {});
 }
 
 QString TfrmIstruttori::archivePath() const {
