@@ -1,4 +1,5 @@
 // The yearly shift archives named from the year chooser's boxes.
+#include "domain/ArchiveKinds.h"
 #include "domain/YearlyArchive.h"
 #include "domain/Environment.h"
 
@@ -21,9 +22,9 @@ TEST(YearlyArchive, OnlyTheLengthOfTheYearIsChecked) {
 
 TEST(YearlyArchive, PathInTheProgramFolder) {
     ProgramFolder::override(QStringLiteral("/opt/velmora"));
-    EXPECT_EQ(yearlyArchivePath(u"2023", ShiftCalendar::Daily), "/opt/velmora/2023.ore");
-    EXPECT_EQ(yearlyArchivePath(u"2023", ShiftCalendar::Weekly), "/opt/velmora/2023.set");
-    EXPECT_EQ(yearlyArchivePath(u" 24 ", ShiftCalendar::Daily), "/opt/velmora/24.ore");
+    EXPECT_EQ(archivePath(ArchiveKindId::Daily, u"2023"), "/opt/velmora/2023.ore");
+    EXPECT_EQ(archivePath(ArchiveKindId::Weekly, u"2023"), "/opt/velmora/2023.set");
+    EXPECT_EQ(archivePath(ArchiveKindId::Daily, u" 24 "), "/opt/velmora/24.ore");
     ProgramFolder::override(QString());
 }
 
