@@ -174,7 +174,8 @@ help="$("$cli" --help)"
 commands=()
 while read -r name arguments; do
   commands+=("$name")
-  grep -qxF "       $name $arguments" <<<"$manual" || fail "the manual page lacks '$name $arguments'"
+  usage="$name${arguments:+ $arguments}"
+  grep -qxF "       $usage" <<<"$manual" || fail "the manual page lacks '$usage'"
 done < <(sed -n '/^Commands:/,/^$/s/^  \([a-z]\)/\1/p' <<<"$help")
 [[ ${#commands[@]} -ge 10 ]] || fail "the help lists ${#commands[@]} commands"
 for code in 0 1 2; do

@@ -2,6 +2,7 @@
 #include "ScreenRegistry.h"
 #include "Startup.h"
 
+#include "domain/Backups.h"
 #include "domain/Environment.h"
 #include "screens/common/Platform.h"
 
@@ -13,6 +14,8 @@ int main(int argc, char** argv) {
     Startup::configure(app);
     // A user's first start from a shared program folder makes the data folder.
     const QString unprepared = ProgramFolder::prepare(ProgramFolder::programPath());
+    // Each archive is copied into Backup/ before its first change of the day.
+    Backups::install();
     ScreenSet screens;
     screens.first()->show();
     if (!unprepared.isEmpty()) Platform::messages().error(screens.first(), unprepared);

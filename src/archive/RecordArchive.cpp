@@ -25,6 +25,10 @@ std::function<void(bool)>& lockWaitHook() {
     static std::function<void(bool)> hook;
     return hook;
 }
+std::function<void(const ArchiveBytes&)>& beforeFirstWrite() {
+    static std::function<void(const ArchiveBytes&)> hook;
+    return hook;
+}
 } // namespace
 
 bool TRecordArchive::waitForLock(const std::function<bool()>& tryLock) {
@@ -47,6 +51,10 @@ void TRecordArchive::setLockWaitMs(int ms) {
 
 void TRecordArchive::setLockWaitHook(std::function<void(bool)> hook) {
     lockWaitHook() = std::move(hook);
+}
+
+void TRecordArchive::setBeforeFirstWrite(std::function<void(const ArchiveBytes&)> hook) {
+    beforeFirstWrite() = std::move(hook);
 }
 
 TRecordArchive::TRecordArchive(int recordSize) : recordSize_(recordSize) {}
@@ -142,6 +150,11 @@ void TRecordArchive::write(const QByteArray& buffer) {
         errno = EBADF;
         fail("write");
     }
+    // Nothing written yet in this opening: the file is still as it was.
+    if (!dirty_ && beforeFirstWrite())
+        beforeFirstWrite()({path_, fileSize(), [this](char* data, qint64 size, qint64 offset) {
+                                return transfer(data, size, offset, false);
+                            }});
     const qint64 offset = position_ * recordSize_;
     const qint64 length = fileSize();
     // What an update in place overwrites, to put back if the write fails.

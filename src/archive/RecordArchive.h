@@ -27,6 +27,16 @@ class ArchiveBusy : public ArchiveError {
     using ArchiveError::ArchiveError;
 };
 
+// An open archive's bytes as they stand, read through its own locked
+// descriptor: what the hook before an opening's first write is shown.
+struct ArchiveBytes {
+    QString path;
+    qint64 size = 0;
+    // Reads `length` bytes at `offset`; false (errno set) when the file
+    // refuses or ends first.
+    std::function<bool(char* data, qint64 length, qint64 offset)> read;
+};
+
 class TRecordArchive {
   public:
     // OpenOrCreate is for writing; ReadOrCreate for the program's reading
@@ -75,6 +85,11 @@ class TRecordArchive {
     // once when the wait is over, so a window can keep painting and show
     // that it is busy. Empty: the wait only sleeps.
     static void setLockWaitHook(std::function<void(bool waiting)> hook);
+    // Called before the first write of each opening changes the file, with
+    // the file as it stands under this opening's lock, so what the hook
+    // reads is a whole state (the program's daily backup). It must not
+    // throw: whatever it does, the write goes on. Empty: none.
+    static void setBeforeFirstWrite(std::function<void(const ArchiveBytes&)> hook);
 
   private:
     [[noreturn]] void fail(const char* what) const;

@@ -402,9 +402,13 @@ OutputFile checkedOutput(const Options& options, const QString& given) {
 }
 
 void OutputFile::save(const QByteArray& bytes) const {
-    QString error;
-    if (!AtomicSave::save(path_, bytes, &error))
-        throw CliError(QStringLiteral("cannot write %1: %2").arg(shownText(shown_), error));
+    save([&bytes](AtomicSave::Writer& out) { return out.write(bytes); });
+}
+
+void OutputFile::save(const std::function<bool(AtomicSave::Writer&)>& produce) const {
+    AtomicSave::Writer out;
+    if (!out.open(path_) || !produce(out) || !out.commit())
+        throw CliError(QStringLiteral("cannot write %1: %2").arg(shownText(shown_), out.error()));
 #ifndef _WIN32
     if (folder_ < 0) return;
     const QByteArray staged = QFile::encodeName(QFileInfo(path_).fileName());

@@ -10,10 +10,15 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <map>
 #include <set>
 #include <stdexcept>
 #include <vector>
+
+namespace AtomicSave {
+class Writer;
+}
 
 namespace cli {
 
@@ -133,6 +138,9 @@ class OutputFile {
     // Writes the whole file through the atomic save, or throws CliError;
     // the old file stays as it was then.
     void save(const QByteArray& bytes) const;
+    // The same for a file written as it is made: `produce` hands its bytes
+    // to the writer piece by piece and returns false once one fails.
+    void save(const std::function<bool(AtomicSave::Writer&)>& produce) const;
 
   private:
     friend OutputFile checkedOutput(const Options& options, const QString& given);

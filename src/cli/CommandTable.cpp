@@ -15,6 +15,18 @@ const Command kCommands[] = {
      "print the record count, the bytes of an incomplete last record and every\n"
      "length byte beyond its field's capacity; exit 1 when any is found",
      1, 1, ArgStyle::Files, cli::runVerify, nullptr},
+    {"repair", "FILE -o NEW",
+     "write to NEW every whole record of a damaged archive, each length byte\n"
+     "beyond its field's capacity clamped to it and an incomplete last record\n"
+     "dropped, and print what changed; exit 0 when nothing needed repair, 1 when\n"
+     "something did. NEW is never an archive: put it in the archive's place by\n"
+     "hand, with the program closed",
+     1, 3, ArgStyle::Options, cli::runRepair, nullptr},
+    {"backups", "",
+     "list the program's daily copies of the archives in Backup/ of the folder:\n"
+     "archive, day, records, size; to restore one, close the program and copy\n"
+     "it over the archive under the archive's name",
+     0, 0, ArgStyle::Files, cli::runBackups, nullptr},
     {"pdf", "daily|weekly --year YYYY N -o FILE.pdf | timetables|workers N -o FILE.pdf",
      "write the printed sheet of record N as a one-page PDF: of that year's daily\n"
      "or weekly archive (YYYY.ore, YYYY.set), of Orari.pro, or the worker card of\n"

@@ -12,6 +12,13 @@ namespace cli {
 int runDump(const Options& options, const QStringList& args);
 // verify FILE: record count, incomplete last record, damaged length bytes.
 int runVerify(const Options& options, const QStringList& args);
+// repair FILE -o NEW: every whole record of a damaged archive, length bytes
+// clamped and the incomplete last record left out, written to NEW; exit 0
+// when nothing needed repair, 1 when something did.
+int runRepair(const Options& options, const QStringList& args);
+// backups: the daily copies of the archives in Backup/, with their days,
+// records and sizes.
+int runBackups(const Options& options, const QStringList& args);
 // check codfisc|iva|iban|carta VALUE: the message of the check dialog; exit 0
 // valid, 1 wrong, 2 not checked (wrong length, empty).
 int runCheck(const Options& options, const QStringList& args);

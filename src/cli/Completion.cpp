@@ -195,7 +195,9 @@ QStringList valuesOf(const Line& line) {
                             line.given.contains(QStringLiteral("--weekly"));
         return years(folderOf(line), weekly);
     }
-    if (placeholder.startsWith(QStringLiteral("FILE"))) return {kFileNames};
+    // NEW: the file repair writes.
+    if (placeholder.startsWith(QStringLiteral("FILE")) || placeholder == u"NEW")
+        return {kFileNames};
     if (placeholder == u"DIR") return {kFolderNames};
     if (placeholder == u"KIND") return findKinds();
     return {};

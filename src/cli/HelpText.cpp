@@ -20,11 +20,11 @@ const Entry kOptions[] = {
 
 const char* const kRules[] = {
     "Each option is given once; a file name is used as typed, in whatever encoding.",
-    "pdf, export and ical write only the file asked for, whole or not at all, and\n"
-    "refuse (exit 2) an output named as an archive or the password store (NNNN.ore,\n"
-    "NNNN.set, Orari.pro, Dipendenti.pro, unins000.dll, in any case) in any folder,\n"
-    "the program folder's Guida.pdf, velmora and velmora-cli, and an existing\n"
-    "output that is not a regular file (a folder, a named pipe, a device).",
+    "pdf, export, ical and repair write only the file asked for, whole or not at\n"
+    "all, and refuse (exit 2) an output named as an archive or the password store\n"
+    "(NNNN.ore, NNNN.set, Orari.pro, Dipendenti.pro, unins000.dll, in any case) in\n"
+    "any folder, the program folder's Guida.pdf, velmora and velmora-cli, and an\n"
+    "existing output that is not a regular file (a folder, a named pipe, a device).",
     "find, renewals, conflicts and hours write a control character of a field as\n"
     "\\xHH (a tab stays a tab). A folder, a looping link or a named pipe where an\n"
     "archive should be is an error (exit 2), never an empty archive.",
@@ -32,8 +32,8 @@ const char* const kRules[] = {
 
 const Entry kExitStatus[] = {
     {"0", "done"},
-    {"1", "damage found (verify), a wrong value (check) or a double booking\n"
-          "(conflicts)"},
+    {"1", "damage found (verify) or repaired (repair), a wrong value (check) or\n"
+          "a double booking (conflicts)"},
     {"2", "failure, bad usage or a value that cannot be checked (check)"},
 };
 
@@ -43,6 +43,10 @@ const Entry kFiles[] = {
     {"Orari.pro", "the timetable templates, in the data folder"},
     {"Dipendenti.pro", "the worker registry, in the data folder"},
     {"unins000.dll", "the access password, scrambled, in the data folder"},
+    {"Backup/NAME.YYYYMMDD",
+     "the copy of archive NAME the program made on that day before its first\n"
+     "change of the day, in the data folder; the last 30 days of each archive\n"
+     "are kept"},
     {"/etc/velmora.conf",
      "read for the default data folder: a line VELMORA_FOLDER=/a/folder names the\n"
      "folder shared by the users of a program folder they may not write, such as\n"
@@ -69,6 +73,9 @@ const Entry kExamples[] = {
      "finds damage."},
     {"velmora-cli --folder /srv/velmora find workers --Cognome rossi",
      "Lists the workers of a shared folder whose surname holds \"rossi\", in any case."},
+    {"velmora-cli repair 2024.ore -o 2024-riparato.ore",
+     "Writes a repaired copy of a damaged archive; exits 1 when it changed\n"
+     "something."},
     {"velmora-cli pdf daily --year 2024 3 -o turno.pdf",
      "Writes the sheet of the third daily table of 2024, as Stampa prints it."},
     {"velmora-cli check codfisc RSSMRA80A01H501U",
@@ -121,8 +128,8 @@ QString text() {
     for (const Command& c : commands()) {
         const QString summary =
             QString::fromUtf8(c.summary).replace(QStringLiteral("\n"), QStringLiteral("\n      "));
-        out += QStringLiteral("  %1 %2\n      %3\n")
-                   .arg(QLatin1String(c.name), QLatin1String(c.arguments), summary);
+        const QString usage = (QLatin1String(c.name) + u' ' + QLatin1String(c.arguments)).trimmed();
+        out += QStringLiteral("  %1\n      %2\n").arg(usage, summary);
     }
     out += QStringLiteral("\nOptions:\n") + entries(kOptions, 15);
     for (const char* rule : kRules)

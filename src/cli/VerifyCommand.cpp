@@ -38,6 +38,11 @@ int runVerify(const Options& options, const QStringList& args) {
                    : QStringLiteral("damaged: %1 field(s), %2 trailing byte(s)\n")
                          .arg(damaged)
                          .arg(trailing));
+    if (!clean)
+        writeOut(QStringLiteral("to write a repaired copy: velmora-cli %1repair %2 -o NEW\n")
+                     .arg(options.kind.isEmpty() ? QString()
+                                                 : QStringLiteral("--kind %1 ").arg(options.kind),
+                          shownText(args.at(0))));
     return clean ? kExitOk : kExitDamaged;
 }
 

@@ -1,5 +1,7 @@
 #include "HelpTexts.h"
 
+#include "Backups.h"
+
 namespace HelpTexts {
 
 namespace {
@@ -295,6 +297,22 @@ QStringList closing() {
                   "cartella: con i permessi di accesso del sistema operativo, in modo che possa "
                   "leggerla e modificarla soltanto chi usa il programma, oppure, se il programma "
                   "è usato da più persone, con una cartella condivisa riservata al loro gruppo.")
+           << QStringLiteral(
+                  "Ogni giorno, prima di modificare per la prima volta un archivio, Velmora ne "
+                  "fa da sé una copia di sicurezza nella cartella %1 della cartella dei dati "
+                  "(indicata nella finestra Informazioni), con il nome dell'archivio seguito "
+                  "dalla data, per esempio 2024.ore.20241211. Di ogni archivio vengono "
+                  "conservate le copie degli ultimi %2 giorni e resta sempre almeno la più "
+                  "recente; la password e i documenti allegati non vengono copiati. Per "
+                  "ripristinare un archivio bisogna chiudere il programma e copiare il file "
+                  "scelto dalla cartella %1 nella cartella dei dati con il nome dell'archivio "
+                  "(per esempio 2024.ore), al posto di quello presente. Le copie si trovano "
+                  "sullo stesso "
+                  "disco degli archivi: per metterle al sicuro da un guasto o da un furto "
+                  "bisogna copiare regolarmente la cartella %1 su una chiavetta USB, su un "
+                  "disco esterno o su un altro computer.")
+                  .arg(Backups::kFolderName)
+                  .arg(Backups::kDaysKept)
            << QStringLiteral("Velmora è quindi lo strumento ideale per tutte le aziende che hanno "
                              "bisogno di programmare velocemente gli orari di servizio da stampare "
                              "su fogli A4 ed esporre in bacheca o inviare ai turnisti interessati. "

@@ -27,7 +27,7 @@ QString text(HelpTopic topic);
 QString join(const QStringList& paragraphs);
 
 // The pieces the general text is made of, which the manual also prints on
-// its own: the opening paragraph and the five closing ones.
+// its own: the opening paragraph and the six closing ones.
 QString introduction();
 QStringList closing();
 

@@ -77,6 +77,7 @@ TEST(Completion, OffersWhatTheCompanionTakesAtEachWord) {
          {"2019.ore", "2024.ore", "2024.set", "2031.SET", "Dipendenti.pro"}},
         {"a FILE by its path", {"verify", "/tmp/"}, {":files"}},
         {"an output file", {"pdf", "daily", "-o", ""}, {":files"}},
+        {"the file a repair writes", {"repair", "2024.ore", "-o", ""}, {":files"}},
         {"a folder", {"--folder", ""}, {":folders"}},
         {"a command's options",
          {"hours", "--"},

@@ -14,7 +14,7 @@ struct Count {
 };
 
 const Count kCounts[] = {
-    {HelpTopic::General, 36, "Uno sguardo a Velmora."},
+    {HelpTopic::General, 37, "Uno sguardo a Velmora."},
     {HelpTopic::Workers, 8, "Applicazione Anagrafica Lavoratori."},
     {HelpTopic::Timetables, 7, "Applicazione Impostazione Orari."},
     {HelpTopic::Calendar, 15, "Applicazione Calendario Turni."},
@@ -43,7 +43,7 @@ TEST(HelpTexts, EachTopicHasItsTitleAndParagraphsJoinedByOneEmptyLine) {
 
 // The general text's own paragraphs, as the user reads them: the
 // introduction, and the closing ones (the fourth, on what the password
-// guards, is the program's own).
+// guards, and the fifth, on the daily copies, are the program's own).
 const char* const kIntroduction =
     "Velmora è un software pensato per qualsiasi azienda, associazione, ente o istituto per "
     "gestire la programmazione dei turni di lavoro del personale dipendente con impostazione "
@@ -71,6 +71,17 @@ const char* const kClosing[] = {
     "operativo, in modo che possa leggerla e modificarla soltanto chi usa il programma, oppure, "
     "se il programma è usato da più persone, con una cartella condivisa riservata al loro "
     "gruppo.",
+    "Ogni giorno, prima di modificare per la prima volta un archivio, Velmora ne fa da sé una "
+    "copia di sicurezza nella cartella Backup della cartella dei dati (indicata nella finestra "
+    "Informazioni), con il nome dell'archivio seguito dalla data, per esempio "
+    "2024.ore.20241211. Di ogni archivio vengono conservate le copie degli ultimi 30 giorni e "
+    "resta sempre almeno la più recente; la password e i documenti allegati non vengono "
+    "copiati. Per ripristinare un archivio bisogna chiudere il programma e copiare il file "
+    "scelto dalla cartella Backup nella cartella dei dati con il nome dell'archivio (per "
+    "esempio 2024.ore), al posto di quello presente. Le copie si trovano sullo stesso disco "
+    "degli archivi: per metterle al sicuro da un guasto o da un furto bisogna copiare "
+    "regolarmente la cartella Backup su una chiavetta USB, su un disco esterno o su un altro "
+    "computer.",
     "Velmora è quindi lo strumento ideale per tutte le aziende che hanno bisogno di programmare "
     "velocemente gli orari di servizio da stampare su fogli A4 ed esporre in bacheca o inviare "
     "ai turnisti interessati. L'utente rimarrà piacevolmente sorpreso nel constatare come il "
@@ -94,7 +105,7 @@ const std::pair<HelpTopic, const char*> kOpenings[] = {
 
 TEST(HelpTexts, TheGeneralTextIsTheIntroductionTheThreeApplicationsAndTheClosing) {
     const QStringList general = HelpTexts::paragraphs(HelpTopic::General);
-    ASSERT_EQ(general.size(), 36);
+    ASSERT_EQ(general.size(), 37);
     EXPECT_EQ(general.first(), QString::fromUtf8(kIntroduction));
     // Then the whole text of each application, in order, each at its place.
     qsizetype at = 1;

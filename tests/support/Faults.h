@@ -85,6 +85,9 @@ class DiskFault {
         // with EIO, as a device that gives out halfway. Only that one write
         // fails: what the program writes after it goes through.
         Overwrite,
+        // Every write into a file (write, pwrite) fails with ENOSPC and
+        // writes nothing, as on a disk that is full.
+        Full,
     };
     DiskFault(Kind kind, const QString& folder);
     ~DiskFault();

@@ -1,5 +1,5 @@
 // The system calls a test can make fail (DiskFault in Faults.h). Every
-// test binary defines fsync and pwrite itself, so the program's code linked
+// test binary defines fsync, write and pwrite itself, so the program's code linked
 // into it calls these instead of the C library's; while no fault is armed
 // they hand each call straight on to the library's own. The program needs
 // no hook of its own for this.
@@ -30,10 +30,11 @@ struct Armed {
 std::mutex g_mutex;
 Armed g_flush;
 Armed g_overwrite;
+Armed g_full;
 std::atomic<bool> g_anyArmed{false};
 
 void updateAnyArmed() {
-    g_anyArmed = !g_flush.folder.empty() || !g_overwrite.folder.empty();
+    g_anyArmed = !g_flush.folder.empty() || !g_overwrite.folder.empty() || !g_full.folder.empty();
 }
 
 // Whether `fd` is a regular file in `folder` (directly or below).
@@ -70,6 +71,10 @@ ssize_t faultyPwrite(ssize_t (*real)(int, const void*, size_t, Offset), int fd, 
         // The device gives out halfway: the first half is written.
         real(fd, data, size / 2, offset);
         errno = EIO;
+        return -1;
+    }
+    if (size > 0 && takeRefusal(g_full, fd)) {
+        errno = ENOSPC;
         return -1;
     }
     return real(fd, data, size, offset);
@@ -109,6 +114,15 @@ extern "C" int fsync(int fd) {
     return real(fd);
 }
 
+extern "C" ssize_t write(int fd, const void* data, size_t size) {
+    static auto* const real = next<ssize_t(int, const void*, size_t)>("write");
+    if (size > 0 && takeRefusal(g_full, fd)) {
+        errno = ENOSPC;
+        return -1;
+    }
+    return real(fd, data, size);
+}
+
 extern "C" ssize_t pwrite(int fd, const void* data, size_t size, off_t offset) {
     static auto* const real = next<ssize_t(int, const void*, size_t, off_t)>("pwrite");
     return faultyPwrite(real, fd, data, size, offset);
@@ -121,12 +135,20 @@ extern "C" ssize_t pwrite64(int fd, const void* data, size_t size, off64_t offse
 
 namespace {
 Armed& armedFor(DiskFault::Kind kind) {
-    return kind == DiskFault::Kind::Flush ? g_flush : g_overwrite;
+    switch (kind) {
+    case DiskFault::Kind::Flush:
+        return g_flush;
+    case DiskFault::Kind::Overwrite:
+        return g_overwrite;
+    case DiskFault::Kind::Full:
+        break;
+    }
+    return g_full;
 }
 } // namespace
 
 DiskFault::DiskFault(Kind kind, const QString& folder) : kind_(kind) {
-    arm(armedFor(kind), folder, kind == Kind::Flush ? -1 : 1);
+    arm(armedFor(kind), folder, kind == Kind::Overwrite ? 1 : -1);
 }
 
 DiskFault::~DiskFault() {

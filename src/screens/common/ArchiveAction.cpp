@@ -1,9 +1,11 @@
 #include "ArchiveAction.h"
 
 #include "Platform.h"
+#include "domain/Backups.h"
 
 #include <QApplication>
 #include <QCursor>
+#include <QLabel>
 
 namespace {
 
@@ -17,21 +19,31 @@ void whileWaitingForLock(bool waiting) {
     if (waiting) QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
+// The daily copy of an archive that could not be made is told on the hint
+// line of the window whose action changed it, and the change went on. A
+// window without one leaves the warning for the next that has one.
+void tellFailedBackup(QWidget* parent) {
+    auto* line = parent ? parent->findChild<QLabel*>(QStringLiteral("panInfo")) : nullptr;
+    if (!line) return;
+    if (const QString warning = Backups::takeWarning(); !warning.isEmpty()) line->setText(warning);
+}
+
 } // namespace
 
 bool guardArchive(QWidget* parent, std::optional<Messages::Kind> errorBox,
                   const std::function<void()>& work) {
     TRecordArchive::setLockWaitHook(whileWaitingForLock);
+    bool done = false;
     try {
         work();
+        done = true;
     } catch (const ArchiveBusy&) {
         if (errorBox) Platform::messages().warning(parent, kArchiveBusyMessage);
-        return false;
     } catch (const ArchiveError&) {
         if (errorBox) Platform::messages().show(parent, *errorBox, kArchiveErrorMessage);
-        return false;
     }
-    return true;
+    tellFailedBackup(parent);
+    return done;
 }
 
 bool archiveAction(QWidget* parent, const QString& path, int recordSize, ArchiveAccess access,
