@@ -1,6 +1,6 @@
 // The yearly shift archives named from the year chooser's boxes.
-#include "domain/ArchiveKinds.h"
 #include "domain/YearlyArchive.h"
+#include "domain/ArchiveKinds.h"
 #include "domain/Environment.h"
 
 #include <gtest/gtest.h>

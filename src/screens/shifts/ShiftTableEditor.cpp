@@ -18,7 +18,8 @@ namespace {
 
 const QString kCaption = QStringLiteral(" Velmora - Programmazione turni");
 
-RecordEditor::Setup withShiftParts(RecordEditor::Setup setup, const ShiftTableEditor::Shift& shift) {
+RecordEditor::Setup withShiftParts(RecordEditor::Setup setup,
+                                   const ShiftTableEditor::Shift& shift) {
     setup.caption = kCaption;
     setup.help = archiveKind(shift.kind).help;
     setup.attachmentTag = shift.tag;
